@@ -1,0 +1,28 @@
+# The two commands of the README: `make run` and `make test`.
+.PHONY: run test deps native win64 win32 clean
+
+deps:
+	@scripts/install-deps
+
+win32: deps
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+# The i686 build is compiled and linked only: this kernel cannot run 32-bit programs.
+test: win32 native win64
+	ctest --preset native
+	ctest --preset win64
+
+run: win64
+	@scripts/run-teko build/win64
+
+clean:
+	rm -rf build

@@ -1,0 +1,48 @@
+# Shared compile settings and the helpers every target uses.
+
+function(teko_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wimplicit-fallthrough
+    -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual -Wformat=2
+    # Platform records are set up as {sizeof record}, the rest zero.
+    -Wno-missing-field-initializers)
+  if(TEKO_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+if(TEKO_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # Unicode everywhere; Windows 7 is the oldest target the manifest names.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # Each program stands alone: no MinGW runtime DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endif()
+
+# Everything a Wine process of ours needs: its own prefix and a throwaway home,
+# so that no prefix folder links to a real user's files and the recycle bin
+# (the freedesktop Trash under XDG_DATA_HOME) is ours alone.
+set(TEKO_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+function(teko_wine_environment out_var name)
+  set(home ${TEKO_WINE_ROOT}/${name}/home)
+  set(${out_var}
+    "WINEPREFIX=${TEKO_WINE_ROOT}/${name}/prefix"
+    "HOME=${home}"
+    "XDG_DATA_HOME=${home}/.local/share"
+    "XDG_CONFIG_HOME=${home}/.config"
+    "XDG_CACHE_HOME=${home}/.cache"
+    "WINEDEBUG=-all"
+    "WINEDLLOVERRIDES=mscoree,mshtml="
+    PARENT_SCOPE)
+endfunction()
+
+# The Windows form of a Linux path, through Wine's drive Z:.
+function(teko_windows_path out_var path)
+  string(REPLACE "/" "\\" win "${path}")
+  set(${out_var} "Z:${win}" PARENT_SCOPE)
+endfunction()

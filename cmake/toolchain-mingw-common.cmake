@@ -1,0 +1,10 @@
+# The -posix variants carry std::thread and std::mutex.
+set(CMAKE_C_COMPILER ${TEKO_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TEKO_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TEKO_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TEKO_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Debian's wrapper runs wine64 when wine32 is absent.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -1,0 +1,7 @@
+#include "app/main_pages.h"
+
+namespace teko {
+
+std::span<const ui::ControlSpec> ApmPageLayout() { return {}; }
+
+}  // namespace teko

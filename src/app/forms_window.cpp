@@ -1,0 +1,10 @@
+#include "app/forms.h"
+
+namespace teko {
+
+Forms& AppForms() {
+  static Forms forms;
+  return forms;
+}
+
+}  // namespace teko

@@ -1,0 +1,122 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "app/help_rule.h"
+#include "app/main_pages.h"
+#include "app/version_text.h"
+#include "platform/input_language_win32.h"
+#include "platform/module_path_win32.h"
+#include "platform/shell_open_win32.h"
+#include "ui/application.h"
+
+namespace teko {
+
+extern const std::wstring_view kMakerAddress;
+
+namespace {
+
+constexpr unsigned kKeyF1 = VK_F1;
+constexpr unsigned kHelpStartContext = 0;
+
+ui::FormSpec MainFormSpec() {
+  ui::FormSpec spec{L"TFormSysInfo", L"Teko+", 683, 414};
+  spec.keyPreview = true;
+  spec.mainWindow = true;
+  return spec;
+}
+
+}  // namespace
+
+TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()) {}
+
+RECT TFormSysInfo::PageControlBounds() const {
+  RECT client;
+  ::GetClientRect(handle(), &client);
+  return client;
+}
+
+void TFormSysInfo::Create() {
+  CreateForm();
+  auto pageList = MainPages();
+  std::vector<std::wstring_view> captions;
+  for (const auto& page : pageList) captions.push_back(page.caption);
+  pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
+  for (size_t i = 0; i < pageList.size(); ++i) {
+    AddControls(pageList[i].layout(), FirstControlIdOfPage(static_cast<int>(i)), pages_.page(static_cast<int>(i)));
+  }
+  OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
+  OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
+  OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
+  pages_.Activate(kPageControl);
+  // A registered message that throws inside a handler, so tests can see the
+  // application-wide error event at work. Nothing else sends it.
+  raiseTestErrorMessage_ = ::RegisterWindowMessageW(L"Teko.RaiseTestError");
+}
+
+void TFormSysInfo::FormShow() {
+  ApplyLanguageRule();
+  RefreshActivePage();
+}
+
+void TFormSysInfo::ApplyLanguageRule() {
+  ui::Application::Instance().SetHelpFile(HelpFileFor(ExecutableFolder(), QueryDefaultInputLanguage()));
+}
+
+void TFormSysInfo::PageControl1Change() {
+  pages_.ShowSelected();
+  RefreshActivePage();
+}
+
+void TFormSysInfo::RefreshActivePage() {
+  switch (pages_.ActiveIndex()) {
+    case kPageAbout:
+      RefreshAboutPage();
+      break;
+    default:
+      // Pages without a filler keep their design captions; "Control" has nothing to refresh.
+      break;
+  }
+}
+
+void TFormSysInfo::RefreshAboutPage() { controls().SetText(L"LabelRelease", GetFileVersionText(ExecutablePath())); }
+
+bool TFormSysInfo::FormKeyDown(unsigned key) {
+  if (key != kKeyF1) return false;
+  ui::Application::Instance().ShowHelpContext(handle(), kHelpStartContext);
+  return true;
+}
+
+void TFormSysInfo::BitBtn35Click() {
+  ui::Application::Instance().SetHelpFile(ExecutableFolder() + L"tekod.chm");
+  ui::Application::Instance().ShowHelpContext(handle(), kHelpStartContext);
+}
+
+void TFormSysInfo::BitBtn36Click() {
+  ui::Application::Instance().SetHelpFile(ExecutableFolder() + L"tekoe.chm");
+  ui::Application::Instance().ShowHelpContext(handle(), kHelpStartContext);
+}
+
+void TFormSysInfo::LabelUrlClick() { OpenWithShell(handle(), kMakerAddress); }
+
+LRESULT TFormSysInfo::FormNotify(const NMHDR& header, bool& handled) {
+  handled = false;
+  if (header.idFrom == static_cast<UINT_PTR>(kPageControlId) && header.code == static_cast<UINT>(TCN_SELCHANGE)) {
+    handled = true;
+    PageControl1Change();
+  }
+  return 0;
+}
+
+void TFormSysInfo::DpiChanged() { pages_.Resize(PageControlBounds(), font()); }
+
+LRESULT TFormSysInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == raiseTestErrorMessage_ && raiseTestErrorMessage_ != 0) {
+    throw std::runtime_error("error raised on request");
+  }
+  return ui::Form::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace teko

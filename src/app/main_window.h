@@ -1,0 +1,39 @@
+#pragma once
+// The main window TFormSysInfo: twelve pages, refreshed from scratch each
+// time a page is shown; the tools page opens everything else.
+#include <string>
+
+#include "ui/form.h"
+#include "ui/tab_pages.h"
+
+namespace teko {
+
+class TFormSysInfo final : public ui::Form {
+ public:
+  TFormSysInfo();
+  void Create();
+
+  // Fills the active page from its sources, anew every time.
+  void RefreshActivePage();
+  int ActivePageIndex() const { return pages_.ActiveIndex(); }
+
+ private:
+  void FormShow() override;
+  bool FormKeyDown(unsigned key) override;
+  LRESULT FormNotify(const NMHDR& header, bool& handled) override;
+  void DpiChanged() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  void PageControl1Change();
+  void ApplyLanguageRule();
+  void BitBtn35Click();
+  void BitBtn36Click();
+  void LabelUrlClick();
+  void RefreshAboutPage();
+  RECT PageControlBounds() const;
+
+  ui::TabPages pages_;
+  UINT raiseTestErrorMessage_ = 0;
+};
+
+}  // namespace teko

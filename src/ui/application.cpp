@@ -1,0 +1,79 @@
+#include "ui/application.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "ui/clock_control.h"
+#include "ui/error_boundary.h"
+#include "ui/form.h"
+
+namespace teko::ui {
+
+Application& Application::Instance() {
+  static Application application;
+  return application;
+}
+
+void Application::Initialize() {
+  comJoined_ = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_LINK_CLASS | ICC_STANDARD_CLASSES |
+                                                   ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
+  ::InitCommonControlsEx(&classes);
+  RegisterClockClass();
+}
+
+HWND Application::mainWindow() const { return mainForm_ ? mainForm_->handle() : nullptr; }
+
+void Application::DispatchOne(MSG& message) {
+  if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+    HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+    auto* form = dynamic_cast<Form*>(Window::FromHandle(root));
+    if (form && form->keyPreview()) {
+      bool used = false;
+      ui::Guarded([&] { used = form->PreviewKeyDown(static_cast<unsigned>(message.wParam)); });
+      if (used) return;
+    }
+  }
+  HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && dynamic_cast<Form*>(Window::FromHandle(root)) && ::IsDialogMessageW(root, &message)) return;
+  ::TranslateMessage(&message);
+  ::DispatchMessageW(&message);
+}
+
+int Application::Run() {
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOne(message);
+  terminated_ = true;
+  if (mainForm_ && mainForm_->handle()) ::DestroyWindow(mainForm_->handle());
+  if (htmlHelp_) ::FreeLibrary(htmlHelp_);
+  if (comJoined_) ::CoUninitialize();
+  return static_cast<int>(message.wParam);
+}
+
+void Application::ProcessMessages() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      terminated_ = true;
+      return;
+    }
+    DispatchOne(message);
+  }
+}
+
+void Application::Terminate() {
+  terminated_ = true;
+  ::PostQuitMessage(0);
+}
+
+void Application::ShowHelpContext(HWND owner, unsigned context) {
+  using HtmlHelpFn = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
+  if (!htmlHelp_) htmlHelp_ = ::LoadLibraryW(L"hhctrl.ocx");
+  if (!htmlHelp_) return;
+  auto htmlHelp = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(::GetProcAddress(htmlHelp_, "HtmlHelpW")));
+  constexpr UINT kHelpContext = 0x000F;  // HH_HELP_CONTEXT
+  if (htmlHelp) htmlHelp(owner, helpFile_.c_str(), kHelpContext, context);
+}
+
+}  // namespace teko::ui

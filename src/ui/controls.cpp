@@ -1,0 +1,423 @@
+#include "ui/controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "core/text.h"
+#include "ui/clock_control.h"
+#include "ui/dpi.h"
+
+namespace teko::ui {
+
+namespace {
+
+using namespace style;
+
+struct Creation {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
+  const uint32_t s = spec.style;
+  auto has = [s](uint32_t flag) { return (s & flag) != 0; };
+  DWORD visible = has(kHidden) ? 0 : WS_VISIBLE;
+  DWORD base = WS_CHILD | visible;
+  switch (spec.kind) {
+    case ControlKind::Label: {
+      DWORD align = has(kRightAlign) ? SS_RIGHT : has(kCentered) ? SS_CENTER : SS_LEFT;
+      if (has(kNoWrap)) align = SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS;
+      return {L"STATIC", base | SS_NOPREFIX | align | (has(kClickable) ? SS_NOTIFY : 0u), 0};
+    }
+    case ControlKind::Button:
+      return {L"BUTTON", base | WS_TABSTOP | (has(kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", base | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::RadioButton:
+      return {L"BUTTON", base | BS_AUTORADIOBUTTON | (startsGroup ? WS_GROUP | WS_TABSTOP : 0u), 0};
+    case ControlKind::GroupBox:
+      return {L"BUTTON", base | BS_GROUPBOX, 0};
+    case ControlKind::Edit:
+      return {L"EDIT",
+              base | WS_TABSTOP | ES_AUTOHSCROLL | (has(kRightAlign) ? ES_RIGHT : 0u) | (has(kReadOnly) ? ES_READONLY : 0u),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Memo:
+      return {L"EDIT",
+              base | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (has(kVScroll) ? WS_VSCROLL : 0u) |
+                  (has(kHScroll) ? WS_HSCROLL | ES_AUTOHSCROLL : 0u) | (has(kReadOnly) ? ES_READONLY : 0u),
+              has(kNoBorder) ? 0u : static_cast<DWORD>(WS_EX_CLIENTEDGE)};
+    case ControlKind::ListBox:
+      return {L"LISTBOX",
+              base | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | (has(kSorted) ? LBS_SORT : 0u) |
+                  (has(kMultiSelect) ? LBS_EXTENDEDSEL : 0u) |
+                  (has(kOwnerDraw) ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0u) | (has(kHScroll) ? WS_HSCROLL : 0u),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+    case ControlKind::DropDownList:
+      return {L"COMBOBOX",
+              base | WS_TABSTOP | WS_VSCROLL |
+                  (spec.kind == ControlKind::ComboBox ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
+                  (has(kSorted) ? CBS_SORT : 0u) | (has(kOwnerDraw) ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0u),
+              0};
+    case ControlKind::ProgressBar:
+      return {PROGRESS_CLASSW, base | (has(kSmooth) ? PBS_SMOOTH : 0u), 0};
+    case ControlKind::Image:
+      return {L"STATIC", base | SS_ICON | SS_CENTERIMAGE | (has(kClickable) ? SS_NOTIFY : 0u), 0};
+    case ControlKind::Link:
+      return {WC_LINK, base | WS_TABSTOP, 0};
+    case ControlKind::Clock:
+      return {kClockClassName, base, 0};
+    case ControlKind::Panel:
+      return {L"", base, 0};
+    case ControlKind::ListView:
+      return {WC_LISTVIEWW,
+              base | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | (has(kVirtual) ? LVS_OWNERDATA : 0u) |
+                  (has(kMultiSelect) ? 0u : LVS_SINGLESEL),
+              WS_EX_CLIENTEDGE};
+  }
+  return {L"STATIC", base, 0};
+}
+
+bool IsList(const ControlSpec& spec) { return spec.kind == ControlKind::ListBox; }
+bool IsCombo(const ControlSpec& spec) {
+  return spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::DropDownList;
+}
+
+std::wstring WindowText(HWND window) {
+  int length = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
+
+std::wstring LinkMarkup(std::wstring_view caption) {
+  return L"<a href=\"" + std::wstring(caption) + L"\">" + std::wstring(caption) + L"</a>";
+}
+
+}  // namespace
+
+ControlSet::~ControlSet() {
+  for (auto& [key, icon] : icons_) ::DestroyIcon(icon);
+}
+
+void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+                       FormFont font) {
+  fonts_ = &fonts;
+  font_ = font;
+  dpi_ = dpi;
+  bool previousWasRadio = false;
+  for (size_t i = 0; i < layout.size(); ++i) {
+    const ControlSpec& spec = layout[i];
+    auto control = std::make_unique<Control>();
+    control->spec = &spec;
+    control->id = firstId + static_cast<int>(i);
+    control->container = container;
+    if (!spec.parent.empty()) {
+      auto panel = byName_.find(spec.parent);
+      if (panel == byName_.end() || !panel->second->panel) {
+        throw std::logic_error("layout: panel row must come before its controls");
+      }
+      control->container = panel->second->panel->handle();
+    }
+    control->startsGroup = spec.kind == ControlKind::RadioButton && !previousWasRadio;
+    previousWasRadio = spec.kind == ControlKind::RadioButton;
+    Create(*control, dpi);
+    if (!spec.name.empty()) {
+      if (!byName_.emplace(std::wstring(spec.name), control.get()).second) {
+        throw std::logic_error("layout: two controls share a name");
+      }
+    }
+    byId_[control->id] = control.get();
+    controls_.push_back(std::move(control));
+  }
+}
+
+void ControlSet::Create(Control& control, int dpi) {
+  const ControlSpec& spec = *control.spec;
+  if (spec.kind == ControlKind::Panel) {
+    control.panel = std::make_unique<Container>();
+    RECT bounds{Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.left + spec.width, dpi),
+                Scale(spec.top + spec.height, dpi)};
+    COLORREF background = (spec.style & kWhite) ? RGB(255, 255, 255) : CLR_INVALID;
+    control.panel->Create(control.container, control.id, bounds, background,
+                          (spec.style & kBorder) ? WS_EX_STATICEDGE : 0);
+    control.hwnd = control.panel->handle();
+    if (!(spec.style & kHidden)) ::ShowWindow(control.hwnd, SW_SHOWNA);
+    return;
+  }
+  Creation creation = CreationFor(spec, control.startsGroup);
+  std::wstring caption = spec.kind == ControlKind::Link  ? LinkMarkup(spec.caption)
+                         : spec.kind == ControlKind::Image ? std::wstring()
+                                                           : std::wstring(spec.caption);
+  control.hwnd = ::CreateWindowExW(creation.exStyle, creation.className, caption.c_str(), creation.style, 0, 0, 0, 0,
+                                   control.container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                   ::GetModuleHandleW(nullptr), nullptr);
+  if (!control.hwnd) throw std::runtime_error("layout: a control could not be created");
+  switch (spec.kind) {
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      if (spec.style & kChecked) ::SendMessageW(control.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+      break;
+    case ControlKind::ProgressBar:
+      ::SendMessageW(control.hwnd, PBM_SETRANGE32, 0, 100);
+      break;
+    case ControlKind::ListView:
+      ::SendMessageW(control.hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                     LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_HEADERDRAGDROP);
+      break;
+    default:
+      break;
+  }
+  Place(control, dpi);
+  ApplyFont(control, dpi);
+  LoadPicture(control, dpi);
+}
+
+void ControlSet::Place(const Control& control, int dpi) {
+  const ControlSpec& spec = *control.spec;
+  int height = spec.height;
+  if (IsCombo(spec)) height = spec.height * 10;  // the height of the open list
+  ::SetWindowPos(control.hwnd, nullptr, Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.width, dpi),
+                 Scale(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (spec.kind == ControlKind::Label && spec.width == 0) FitLabel(control);
+}
+
+void ControlSet::ApplyFont(const Control& control, int dpi) {
+  const ControlSpec& spec = *control.spec;
+  HFONT font = fonts_->Get(font_.face, spec.fontHeight ? spec.fontHeight : font_.height, (spec.style & kBold) != 0,
+                           (spec.style & kUnderline) != 0, dpi);
+  ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void ControlSet::LoadPicture(const Control& control, int dpi) {
+  if (control.spec->kind != ControlKind::Image || control.spec->caption.empty()) return;
+  int size = Scale(16, dpi);
+  auto key = std::make_pair(std::wstring(control.spec->caption), size);
+  HICON& icon = icons_[key];
+  if (!icon) {
+    icon = static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), key.first.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  }
+  if (icon) ::SendMessageW(control.hwnd, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
+void ControlSet::FitLabel(const Control& control) {
+  HDC dc = ::GetDC(control.hwnd);
+  if (!dc) return;
+  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control.hwnd, WM_GETFONT, 0, 0)));
+  std::wstring text = WindowText(control.hwnd);
+  SIZE extent{0, 0};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control.hwnd, dc);
+  int height = control.spec->height ? Scale(control.spec->height, dpi_) : extent.cy;
+  ::SetWindowPos(control.hwnd, nullptr, 0, 0, extent.cx + 2, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ControlSet::Rescale(int dpi) {
+  dpi_ = dpi;
+  for (auto& control : controls_) {
+    if (control->panel) {
+      const ControlSpec& spec = *control->spec;
+      ::SetWindowPos(control->hwnd, nullptr, Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.width, dpi),
+                     Scale(spec.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+      continue;
+    }
+    ApplyFont(*control, dpi);
+    Place(*control, dpi);
+    LoadPicture(*control, dpi);
+  }
+}
+
+const ControlSet::Control& ControlSet::Find(std::wstring_view name) const {
+  auto it = byName_.find(name);
+  if (it == byName_.end()) throw std::logic_error("no control named " + Utf8FromWide(name));
+  return *it->second;
+}
+
+ControlSet::Control& ControlSet::Find(std::wstring_view name) {
+  return const_cast<Control&>(static_cast<const ControlSet*>(this)->Find(name));
+}
+
+bool ControlSet::Has(std::wstring_view name) const { return byName_.find(name) != byName_.end(); }
+HWND ControlSet::Handle(std::wstring_view name) const { return Find(name).hwnd; }
+int ControlSet::Id(std::wstring_view name) const { return Find(name).id; }
+
+const ControlSpec* ControlSet::SpecOfId(int id) const {
+  auto it = byId_.find(id);
+  return it == byId_.end() ? nullptr : it->second->spec;
+}
+
+int ControlSet::IdWithStyle(uint32_t flag) const {
+  for (const auto& c : controls_) {
+    if (c->spec->style & flag) return c->id;
+  }
+  return -1;
+}
+
+std::wstring_view ControlSet::NameOfId(int id) const {
+  const ControlSpec* spec = SpecOfId(id);
+  return spec ? spec->name : std::wstring_view();
+}
+
+const ControlSpec* ControlSet::SpecOf(HWND control) const {
+  for (const auto& c : controls_) {
+    if (c->hwnd == control) return c->spec;
+  }
+  return nullptr;
+}
+
+Container* ControlSet::PanelOf(HWND control) const {
+  HWND parent = ::GetParent(control);
+  for (const auto& c : controls_) {
+    if (c->panel && c->hwnd == parent) return c->panel.get();
+  }
+  return nullptr;
+}
+
+Container* ControlSet::Panel(std::wstring_view name) const { return Find(name).panel.get(); }
+
+std::wstring ControlSet::Text(std::wstring_view name) const { return WindowText(Find(name).hwnd); }
+
+void ControlSet::SetText(std::wstring_view name, std::wstring_view text) {
+  const Control& control = Find(name);
+  std::wstring value = control.spec->kind == ControlKind::Link ? LinkMarkup(text) : std::wstring(text);
+  ::SetWindowTextW(control.hwnd, value.c_str());
+  if (control.spec->kind == ControlKind::Label && control.spec->width == 0) FitLabel(control);
+}
+
+void ControlSet::AppendText(std::wstring_view name, std::wstring_view text) { SetText(name, Text(name) + std::wstring(text)); }
+
+bool ControlSet::Checked(std::wstring_view name) const {
+  return ::SendMessageW(Find(name).hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ControlSet::SetChecked(std::wstring_view name, bool checked) {
+  ::SendMessageW(Find(name).hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ControlSet::SetProgress(std::wstring_view name, int position) {
+  ::SendMessageW(Find(name).hwnd, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void ControlSet::SetProgressRange(std::wstring_view name, int minimum, int maximum) {
+  ::SendMessageW(Find(name).hwnd, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+}
+
+int ControlSet::Progress(std::wstring_view name) const {
+  return static_cast<int>(::SendMessageW(Find(name).hwnd, PBM_GETPOS, 0, 0));
+}
+
+bool ControlSet::Visible(std::wstring_view name) const {
+  return (::GetWindowLongPtrW(Find(name).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void ControlSet::SetVisible(std::wstring_view name, bool visible) {
+  ::ShowWindow(Find(name).hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ControlSet::SetEnabled(std::wstring_view name, bool enabled) { ::EnableWindow(Find(name).hwnd, enabled); }
+
+void ControlSet::Repaint(std::wstring_view name) {
+  HWND window = Find(name).hwnd;
+  ::InvalidateRect(window, nullptr, TRUE);
+  ::UpdateWindow(window);
+}
+
+void ControlSet::SetItems(std::wstring_view name, std::span<const std::wstring> items) {
+  const Control& control = Find(name);
+  ::SendMessageW(control.hwnd, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  for (const auto& item : items) {
+    ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  ::SendMessageW(control.hwnd, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(control.hwnd, nullptr, TRUE);
+}
+
+void ControlSet::AddItem(std::wstring_view name, std::wstring_view item) {
+  const Control& control = Find(name);
+  std::wstring text(item);
+  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ControlSet::DeleteItem(std::wstring_view name, int index) {
+  const Control& control = Find(name);
+  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_DELETESTRING : LB_DELETESTRING,
+                 static_cast<WPARAM>(index), 0);
+}
+
+int ControlSet::ItemCount(std::wstring_view name) const {
+  const Control& control = Find(name);
+  return static_cast<int>(::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+}
+
+std::wstring ControlSet::ItemText(std::wstring_view name, int index) const {
+  const Control& control = Find(name);
+  bool combo = IsCombo(*control.spec);
+  LRESULT length =
+      ::SendMessageW(control.hwnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  LRESULT copied = ::SendMessageW(control.hwnd, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
+                                  reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+  return text;
+}
+
+std::vector<std::wstring> ControlSet::Items(std::wstring_view name) const {
+  std::vector<std::wstring> items;
+  int count = ItemCount(name);
+  for (int i = 0; i < count; ++i) items.push_back(ItemText(name, i));
+  return items;
+}
+
+int ControlSet::ItemIndex(std::wstring_view name) const {
+  const Control& control = Find(name);
+  if (IsList(*control.spec) && (control.spec->style & kMultiSelect)) {
+    return static_cast<int>(::SendMessageW(control.hwnd, LB_GETCARETINDEX, 0, 0));
+  }
+  LRESULT index = ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+  return index < 0 ? -1 : static_cast<int>(index);
+}
+
+void ControlSet::SetItemIndex(std::wstring_view name, int index) {
+  const Control& control = Find(name);
+  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::vector<int> ControlSet::SelectedIndexes(std::wstring_view name) const {
+  HWND list = Find(name).hwnd;
+  LRESULT count = ::SendMessageW(list, LB_GETSELCOUNT, 0, 0);
+  if (count <= 0) return {};
+  std::vector<int> indexes(static_cast<size_t>(count));
+  count = ::SendMessageW(list, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(indexes.data()));
+  indexes.resize(count < 0 ? 0 : static_cast<size_t>(count));
+  return indexes;
+}
+
+void ControlSet::SetLines(std::wstring_view name, std::span<const std::wstring> lines) {
+  std::wstring text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i) text += L"\r\n";
+    text += lines[i];
+  }
+  SetText(name, text);
+}
+
+std::vector<std::wstring> ControlSet::Lines(std::wstring_view name) const { return SplitLines(Text(name)); }
+
+COLORREF ControlSet::TextColorOf(HWND control) const {
+  const ControlSpec* spec = SpecOf(control);
+  if (!spec) return CLR_INVALID;
+  if (spec->style & kMaroon) return RGB(128, 0, 0);
+  if (spec->style & kTeal) return RGB(0, 128, 128);
+  if (spec->style & kNavy) return RGB(0, 0, 128);
+  return CLR_INVALID;
+}
+
+}  // namespace teko::ui

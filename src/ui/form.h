@@ -1,0 +1,110 @@
+#pragma once
+// A top-level window of the program: created hidden from a description,
+// holding its controls by name, shown modally or not, with the handlers of
+// its controls bound by name.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/layout.h"
+#include "ui/window.h"
+
+namespace teko::ui {
+
+// Modal results, as the classic toolkit numbers them.
+inline constexpr int kModalNone = 0;
+inline constexpr int kModalOk = 1;
+inline constexpr int kModalCancel = 2;
+inline constexpr int kModalAbort = 3;
+
+struct FormSpec {
+  const wchar_t* className;  // the window class; tests find windows by it
+  std::wstring_view caption;
+  int clientWidth, clientHeight;  // 96-dpi pixels
+  bool sizeable = false;
+  bool minimizeBox = true;
+  bool maximizeBox = false;
+  COLORREF background = CLR_INVALID;  // CLR_INVALID: the button face
+  FormFont font = {};
+  bool keyPreview = false;
+  bool mainWindow = false;  // owns the taskbar button; closing it ends the program
+};
+
+class Form : public Window {
+ public:
+  explicit Form(FormSpec spec) : spec_(spec) {}
+  ~Form() override;
+
+  // Creates the window hidden, centred on the desktop, owned by `owner`.
+  void CreateForm(HWND owner = nullptr);
+  // Adds the controls of a layout table (to a page container, or the form).
+  void AddControls(std::span<const ControlSpec> layout, int firstId, HWND container = nullptr);
+
+  ControlSet& controls() { return controls_; }
+  const ControlSet& controls() const { return controls_; }
+  FontCache& fonts() { return fonts_; }
+  int dpi() const { return dpi_; }
+  int Scale(int value96) const;
+  HFONT font() { return fonts_.Get(spec_.font.face, spec_.font.height, false, false, dpi_); }
+
+  void Show();
+  void Hide();
+  bool IsVisible() const { return handle() && ::IsWindowVisible(handle()); }
+  // Shows the window modally and returns its modal result when it hides.
+  int ShowModal();
+  bool IsModal() const { return modal_; }
+  void SetModalResult(int result);
+  // As the close box does.
+  void Close() { ::SendMessageW(handle(), WM_CLOSE, 0, 0); }
+  // Outer size in physical pixels.
+  void SetOuterSize(int width, int height);
+  SIZE OuterSize() const;
+
+  // Key preview: the form sees a key before its focused control. Returns
+  // true when the key is used up.
+  bool PreviewKeyDown(unsigned key);
+  bool keyPreview() const { return spec_.keyPreview; }
+
+ protected:
+  // Bind a control's events by name.
+  void OnClick(std::wstring_view control, std::function<void()> handler);
+  void OnDoubleClick(std::wstring_view control, std::function<void()> handler);
+  void OnSelect(std::wstring_view control, std::function<void()> handler);  // combo box picked, list selection
+  void OnChange(std::wstring_view control, std::function<void()> handler);  // text fields
+
+  virtual void FormShow() {}
+  virtual void FormClose() {}   // before a secondary form hides
+  virtual void FormResize() {}
+  virtual bool FormKeyDown(unsigned /*key*/) { return false; }
+  // Notifications the bound events do not cover; set handled to answer.
+  virtual LRESULT FormNotify(const NMHDR& /*header*/, bool& handled) {
+    handled = false;
+    return 0;
+  }
+  virtual void DpiChanged() {}
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Dispatch(int id, int code);
+  LRESULT ControlColor(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+  DWORD Style() const;
+  DWORD ExStyle() const;
+
+  FormSpec spec_;
+  FontCache fonts_;
+  ControlSet controls_;
+  int dpi_ = 96;
+  bool modal_ = false;
+  int modalResult_ = kModalNone;
+  HBRUSH background_ = nullptr;
+  std::map<std::pair<int, int>, std::function<void()>> handlers_;  // (control id, notification code)
+};
+
+}  // namespace teko::ui

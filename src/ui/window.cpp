@@ -1,0 +1,68 @@
+#include "ui/window.h"
+
+#include "ui/error_boundary.h"
+
+namespace teko::ui {
+
+namespace {
+const wchar_t kObjectProperty[] = L"Teko.Window";
+}
+
+Window::~Window() {
+  if (hwnd_) {
+    ::RemovePropW(hwnd_, kObjectProperty);
+    HWND window = hwnd_;
+    hwnd_ = nullptr;
+    ::DestroyWindow(window);
+  }
+}
+
+Window* Window::FromHandle(HWND window) {
+  return window ? static_cast<Window*>(::GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+void Window::RegisterClassOnce(const wchar_t* className, HBRUSH background, HICON icon, UINT classStyle) {
+  WNDCLASSEXW existing{sizeof existing};
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  if (::GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{sizeof wc};
+  wc.style = classStyle;
+  wc.lpfnWndProc = Procedure;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = background;
+  wc.hIcon = icon;
+  wc.lpszClassName = className;
+  ::RegisterClassExW(&wc);
+}
+
+HWND Window::CreateFor(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* caption, int x, int y,
+                       int width, int height, HWND parent, HMENU menuOrId) {
+  return ::CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, menuOrId,
+                           ::GetModuleHandleW(nullptr), this);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* self = FromHandle(window);
+  if (!self && message == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    ::SetPropW(window, kObjectProperty, self);
+  }
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    ::RemovePropW(window, kObjectProperty);
+    self->hwnd_ = nullptr;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    HandleUncaught();
+    return 0;
+  }
+}
+
+}  // namespace teko::ui
