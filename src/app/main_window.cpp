@@ -5,12 +5,14 @@
 #include <stdexcept>
 
 #include "app/help_rule.h"
+#include "app/info_pages.h"
 #include "app/main_pages.h"
 #include "app/version_text.h"
 #include "platform/input_language_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
 #include "ui/application.h"
+#include "ui/control_sink.h"
 
 namespace teko {
 
@@ -71,7 +73,13 @@ void TFormSysInfo::PageControl1Change() {
 }
 
 void TFormSysInfo::RefreshActivePage() {
-  switch (pages_.ActiveIndex()) {
+  int index = pages_.ActiveIndex();
+  if (const InfoPage* page = FindInfoPage(index)) {
+    ui::ControlSink sink(controls());
+    page->fill(sources_, sink);
+    return;
+  }
+  switch (index) {
     case kPageAbout:
       RefreshAboutPage();
       break;

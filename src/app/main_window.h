@@ -3,6 +3,7 @@
 // time a page is shown; the tools page opens everything else.
 #include <string>
 
+#include "app/info_sources.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -32,6 +33,7 @@ class TFormSysInfo final : public ui::Form {
   void RefreshAboutPage();
   RECT PageControlBounds() const;
 
+  InfoSources sources_;
   ui::TabPages pages_;
   UINT raiseTestErrorMessage_ = 0;
 };
