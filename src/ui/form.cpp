@@ -139,6 +139,10 @@ void Form::OnChange(std::wstring_view control, std::function<void()> handler) {
   handlers_[{controls_.Id(control), EN_CHANGE}] = std::move(handler);
 }
 
+void Form::OnNotify(std::wstring_view control, UINT code, std::function<LRESULT(const NMHDR&)> handler) {
+  notifyHandlers_[{controls_.Id(control), code}] = std::move(handler);
+}
+
 void Form::Dispatch(int id, int code) {
   auto it = handlers_.find({id, code});
   if (it != handlers_.end()) it->second();
@@ -182,6 +186,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Dispatch(static_cast<int>(header.idFrom), BN_CLICKED);
         return 0;
       }
+      auto bound = notifyHandlers_.find({static_cast<int>(header.idFrom), header.code});
+      if (bound != notifyHandlers_.end()) return bound->second(header);
       bool handled = false;
       LRESULT result = FormNotify(header, handled);
       return handled ? result : Default(message, wParam, lParam);
