@@ -13,6 +13,13 @@ namespace {
 int ClickCode(ControlKind kind) { return kind == ControlKind::ListBox ? LBN_SELCHANGE : BN_CLICKED; }
 int DoubleClickCode(ControlKind kind) { return kind == ControlKind::ListBox ? LBN_DBLCLK : STN_DBLCLK; }
 
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+  if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 Form::~Form() {
@@ -87,15 +94,7 @@ int Form::ShowModal() {
   // Every other window of the program takes no input meanwhile.
   std::vector<HWND> disabled;
   DWORD thread = ::GetCurrentThreadId();
-  ::EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM list) -> BOOL {
-        if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  ::EnumThreadWindows(thread, CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
   std::erase(disabled, handle());
   for (HWND window : disabled) ::EnableWindow(window, FALSE);
 

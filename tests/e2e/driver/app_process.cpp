@@ -52,20 +52,26 @@ void AppProcess::Terminate() {
   ::WaitForSingleObject(info_.hProcess, 5000);
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD id;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner == search->id) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> AppProcess::TopLevelWindows() const {
-  struct Search {
-    DWORD id;
-    std::vector<HWND> found;
-  } search{info_.dwProcessId, {}};
-  ::EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == s->id) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{info_.dwProcessId, {}};
+  ::EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

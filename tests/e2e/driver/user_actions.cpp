@@ -44,22 +44,25 @@ void NotifyOwner(HWND control, WORD code) {
 
 }  // namespace
 
+namespace {
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK FindControlById(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (::GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+}  // namespace
+
 HWND Control(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (::GetDlgCtrlID(child) == s->id) {
-          s->found = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ControlSearch search{id, nullptr};
+  ::EnumChildWindows(window, FindControlById, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -222,6 +225,22 @@ void ClickListViewHeader(HWND listView, int column) {
   RECT rect;
   buffer.Read(0, &rect, sizeof rect);
   ClickAt(header, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+void SelectListViewRows(HWND listView, const std::vector<int>& rows) {
+  RemoteProcess process(listView);
+  RemoteBuffer buffer(process.handle, sizeof(LVITEMW));
+  LVITEMW none{};
+  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  buffer.Write(0, &none, sizeof none);
+  SendWithTimeout(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(buffer.address()));
+  for (size_t i = 0; i < rows.size(); ++i) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | (i + 1 == rows.size() ? LVIS_FOCUSED : 0u);
+    buffer.Write(0, &item, sizeof item);
+    SendWithTimeout(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(rows[i]), reinterpret_cast<LPARAM>(buffer.address()));
+  }
 }
 
 void DoubleClickListViewRow(HWND listView, int row) {

@@ -49,5 +49,7 @@ std::vector<std::vector<std::wstring>> ListViewRows(HWND listView, int columns);
 int ListViewRowCount(HWND listView);
 void ClickListViewHeader(HWND listView, int column);
 void DoubleClickListViewRow(HWND listView, int row);
+// Selects exactly these rows of a list view (the last one focused).
+void SelectListViewRows(HWND listView, const std::vector<int>& rows);
 
 }  // namespace teko::e2e
