@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/default_browser.h"
+#include "core/text.h"
 #include "sysinfo/registry_reader.h"
 #include "sysinfo/registry_view.h"
 #include "sysinfo/win32_seams.h"
@@ -69,6 +71,14 @@ TEST_F(Win32RegistryTest, NativeAndThirtyTwoBitViewsSeeTheirOwnRegistry) {
   EXPECT_EQ(reader.ReadString(RegistryRoot::LocalMachine, path, L"Which", RegistryRead::Native), L"64-bit");
   EXPECT_EQ(ThreadRegistryView(), RegistryView::Wow32);
   SetThreadRegistryView(RegistryView::Default);
+}
+
+TEST(Win32DefaultBrowser, IsTheProgramOfTheHtmlOpenCommand) {
+  std::wstring command = testing::RegistryText(HKEY_CLASSES_ROOT, L"htmlfile\\shell\\open\\command", L"");
+  ASSERT_FALSE(command.empty());
+  std::wstring browser = GetDefaultBrowser(Win32Registry());
+  EXPECT_TRUE(StartsWith(command, browser)) << Utf8FromWide(command);
+  EXPECT_TRUE(EndsWith(AsciiLower(browser), L".exe")) << Utf8FromWide(browser);
 }
 
 }  // namespace
