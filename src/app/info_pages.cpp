@@ -2,11 +2,31 @@
 
 #include <algorithm>
 
+#include "app/bios_page.h"
+#include "app/main_pages.h"
+#include "app/mainboard_page.h"
+
 namespace teko {
+
+namespace {
+
+void FillBios(InfoSources& sources, PageSink& sink) {
+  auto wmi = sources.WmiRefresh();
+  FillBiosPage(wmi, sink);
+}
+
+void FillMainBoard(InfoSources& sources, PageSink& sink) {
+  auto wmi = sources.WmiRefresh();
+  FillMainBoardPage(wmi, sources.memoryModules, sink);
+}
+
+}  // namespace
 
 std::span<const InfoPage> InfoPages() {
   static const InfoPage pages[] = {
       {-1, L"", nullptr},
+      {kPageBios, L"Bios", FillBios},
+      {kPageMainBoard, L"MainBoard", FillMainBoard},
   };
   return std::span<const InfoPage>(pages).subspan(1);
 }
