@@ -53,15 +53,14 @@ std::wstring OutputOf(std::wstring commandLine) {
   return text;
 }
 
+BOOL CALLBACK CountVisibleWindow(HWND window, LPARAM counter) {
+  if (::IsWindowVisible(window)) ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
 int VisibleWindowsOfThisThread() {
   int count = 0;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM counter) -> BOOL {
-        if (::IsWindowVisible(window)) ++*reinterpret_cast<int*>(counter);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  ::EnumThreadWindows(::GetCurrentThreadId(), CountVisibleWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
