@@ -18,10 +18,9 @@ void RecordModule(MemoryModuleTable& table, int position, const std::wstring& ba
   table.Record(position, L"Manufacturer", L"Maker " + std::to_wstring(position));
 }
 
-TEST(MemoryModuleTable, RecordsFormattedFieldsAndIgnoresOtherProperties) {
+TEST(MemoryModuleTable, RecordsFormattedFieldsAndClearKeepsBankAndFormFactor) {
   MemoryModuleTable table;
   RecordModule(table, 0, L"BANK 0", L"DIMM 0");
-  table.Record(0, L"PartNumber", L"XYZ");
   const MemoryModule& module = table.Slot(0);
   EXPECT_EQ(module.bankLabel, L"BANK 0");
   EXPECT_EQ(module.deviceLocator, L"DIMM 0");
@@ -31,6 +30,13 @@ TEST(MemoryModuleTable, RecordsFormattedFieldsAndIgnoresOtherProperties) {
   EXPECT_EQ(module.formFactor, L"SODIMM");
   EXPECT_EQ(module.tag, L"Physical Memory 0");
   EXPECT_EQ(module.manufacturer, L"Maker 0");
+
+  table.Clear();
+  EXPECT_EQ(module.bankLabel, L"BANK 0");
+  EXPECT_EQ(module.formFactor, L"SODIMM");
+  EXPECT_EQ(module.deviceLocator + module.capacity + module.speed + module.totalWidth + module.tag +
+                module.manufacturer,
+            L"");
 }
 
 TEST(MemoryModuleTable, SixModulesGiveFourEntriesTheLastHoldingTheSixth) {
@@ -50,18 +56,6 @@ TEST(MemoryModuleTable, AModuleWithoutBankLabelHasNoEntry) {
   EXPECT_EQ(table.BankEntries(), (std::vector<std::wstring>{L"BANK 1"}));
   EXPECT_EQ(table.SlotOfEntry(0), 1);
   EXPECT_EQ(table.SlotOfEntry(-1), -1);
-}
-
-TEST(MemoryModuleTable, ClearKeepsBankLabelAndFormFactor) {
-  MemoryModuleTable table;
-  RecordModule(table, 0, L"BANK 0", L"DIMM 0");
-  table.Clear();
-  const MemoryModule& module = table.Slot(0);
-  EXPECT_EQ(module.bankLabel, L"BANK 0");
-  EXPECT_EQ(module.formFactor, L"SODIMM");
-  EXPECT_EQ(module.deviceLocator + module.capacity + module.speed + module.totalWidth + module.tag +
-                module.manufacturer,
-            L"");
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/mainboard_page.h"
 #include "core/text.h"
 #include "platform/handles_win32.h"
 #include "wmi/com_values_win32.h"
@@ -126,27 +125,6 @@ TEST_F(ScriptingWmi, OneQueryPerClassAgreesWithAQueryPerValue) {
     }
   }
   EXPECT_EQ(refresh.Property(L"Win32_BIOS", L"Manufacturer"), L"The Wine Project");
-}
-
-TEST_F(ScriptingWmi, MainBoardListsTheModulesOfTheMachine) {
-  WmiObjectSet chips = wmi_->Connect()->Query(kMemoryModuleClass);
-  ASSERT_FALSE(chips.objects.empty());
-  std::wstring lastBank = chips.objects.back()->Property(L"BankLabel").text;
-  std::wstring lastLocator = chips.objects.back()->Property(L"DeviceLocator").text;
-
-  MemoryModuleTable modules;
-  RecordingSink sink;
-  PerRefreshWmiReader refresh(*wmi_, &modules);
-  FillMainBoardPage(refresh, modules, sink);
-  const auto& entries = sink.Find(kBankList)->lines;
-  ASSERT_FALSE(entries.empty());
-  EXPECT_LE(entries.size(), 4u);
-  EXPECT_EQ(entries.back(), lastBank);
-  EXPECT_EQ(sink.Find(kBankList)->itemIndex, 0);
-  EXPECT_EQ(sink.Text(L"LabelMemModule"), modules.Slot(0).deviceLocator);
-  EXPECT_TRUE(EndsWith(modules.Slot(0).capacity, L" MB"));
-  ShowMemoryModule(modules, static_cast<int>(entries.size()) - 1, sink);
-  EXPECT_EQ(sink.Text(L"LabelMemModule"), lastLocator);
 }
 
 }  // namespace
