@@ -32,10 +32,11 @@ struct MainPage {
 std::span<const MainPage> MainPages();
 
 // Control IDs of the main window: the tab control, the page containers, and
-// each page's rows from 1000 * (page index + 1) on.
+// each page's rows from 10000 + 1000 * page index on.
 inline constexpr int kPageControlId = 100;
 inline constexpr int kFirstPageContainerId = 200;
-inline constexpr int FirstControlIdOfPage(int index) { return 1000 * (index + 1); }
+// Clear of 1001, the ID every editable combo box gives its own text field.
+inline constexpr int FirstControlIdOfPage(int index) { return 10000 + 1000 * index; }
 // The ID of a named control of any page, -1 when there is none.
 int MainWindowControlId(std::wstring_view name);
 

@@ -7,12 +7,14 @@
 #include "app/help_rule.h"
 #include "app/info_pages.h"
 #include "app/main_pages.h"
+#include "app/mainboard_page.h"
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
 #include "ui/control_sink.h"
+#include "wmi/wmi_service_win32.h"
 
 namespace teko {
 
@@ -32,7 +34,9 @@ ui::FormSpec MainFormSpec() {
 
 }  // namespace
 
-TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {}
+TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {
+  sources_.wmi = MakeScriptingWmiService();
+}
 
 RECT TFormSysInfo::PageControlBounds() const {
   RECT client;
@@ -59,6 +63,7 @@ void TFormSysInfo::Create() {
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
+  OnSelect(kBankList, [this] { ComboBox1Select(); });
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the
   // application-wide error event at work. Nothing else sends it.
@@ -94,6 +99,11 @@ void TFormSysInfo::RefreshActivePage() {
       // Pages without a filler keep their design captions; "Control" has nothing to refresh.
       break;
   }
+}
+
+void TFormSysInfo::ComboBox1Select() {
+  ui::ControlSink sink(controls());
+  ShowMemoryModule(sources_.memoryModules, controls().ItemIndex(kBankList), sink);
 }
 
 void TFormSysInfo::RefreshAboutPage() { controls().SetText(L"LabelRelease", GetFileVersionText(ExecutablePath())); }

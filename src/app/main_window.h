@@ -27,6 +27,7 @@ class TFormSysInfo final : public ui::Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void PageControl1Change();
+  void ComboBox1Select();
   void ApplyLanguageRule();
   void BitBtn35Click();
   void BitBtn36Click();
