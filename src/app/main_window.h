@@ -1,9 +1,11 @@
 #pragma once
 // The main window TFormSysInfo: twelve pages, refreshed from scratch each
 // time a page is shown; the tools page opens everything else.
+#include <memory>
 #include <string>
 
 #include "app/info_sources.h"
+#include "tools/main_window_tools.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -35,6 +37,7 @@ class TFormSysInfo final : public ui::Form {
 
   InfoSources sources_;
   ui::TabPages pages_;
+  std::unique_ptr<MainWindowTools> tools_;
   UINT raiseTestErrorMessage_ = 0;
 };
 

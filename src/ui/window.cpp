@@ -36,6 +36,18 @@ void Window::RegisterClassOnce(const wchar_t* className, HBRUSH background, HICO
   ::RegisterClassExW(&wc);
 }
 
+void RegisterControlClass(const wchar_t* className, WNDPROC procedure) {
+  WNDCLASSEXW existing{sizeof existing};
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  if (::GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{sizeof wc};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = className;
+  ::RegisterClassExW(&wc);
+}
+
 HWND Window::CreateFor(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* caption, int x, int y,
                        int width, int height, HWND parent, HMENU menuOrId) {
   return ::CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, menuOrId,
