@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/fake_dialogs.h"
 #include "support/fake_tools.h"
 
@@ -107,16 +105,6 @@ TEST_F(ToolsPageTest, TheCleanerAlwaysEmptiesTheRecycleBinsAfterItCloses) {
   Click(L"BitBtn25");
   EXPECT_EQ(tools.calls, (std::vector<std::wstring>{L"cleaner modal", L"empty recycle bin", L"search",
                                                     L"shredder modal"}));
-}
-
-TEST_F(ToolsPageTest, EveryButtonNameIsAnsweredOnce) {
-  std::vector<std::wstring_view> names;
-  for (const ToolButton& button : ToolButtons()) {
-    EXPECT_EQ(std::count(names.begin(), names.end(), button.name), 0) << ::testing::PrintToString(std::wstring(button.name));
-    names.push_back(button.name);
-  }
-  EXPECT_EQ(names.size(), 29u);
-  EXPECT_EQ(FindToolButton(L"BitBtn33"), nullptr);  // icon positions are not a launcher
 }
 
 }  // namespace
