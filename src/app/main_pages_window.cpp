@@ -25,7 +25,9 @@ int MainWindowControlId(std::wstring_view name) {
   for (size_t i = 0; i < pages.size(); ++i) {
     int page = static_cast<int>(i);
     int id = ui::ControlIdOf(pages[i].layout(), name, FirstControlIdOfPage(page));
-    if (id < 0 && pages[i].toolsLayout) id = ui::ControlIdOf(pages[i].toolsLayout(), name, FirstToolsControlIdOfPage(page));
+    if (id < 0 && pages[i].toolsLayout) {
+      id = ui::ControlIdOf(pages[i].toolsLayout(), name, FirstToolsControlIdOfPage(page));
+    }
     if (id >= 0) return id;
   }
   return -1;

@@ -49,7 +49,9 @@ void TFormSysInfo::Create() {
   for (size_t i = 0; i < pageList.size(); ++i) {
     int index = static_cast<int>(i);
     AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index));
-    if (pageList[i].toolsLayout) AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index));
+    if (pageList[i].toolsLayout) {
+      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index));
+    }
   }
   // The help buttons carry the standard help glyph.
   int glyph = Scale(16);

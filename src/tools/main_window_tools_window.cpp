@@ -72,7 +72,8 @@ MainWindowTools::~MainWindowTools() = default;
 void MainWindowTools::BindDriveButtons() {
   ui::ControlSet& controls = window_.controls();
   if (!controls.Has(L"DriveList1")) return;
-  parts_->drives.Attach(window_, L"DriveList1", {DRIVE_REMOVABLE, DRIVE_FIXED, DRIVE_REMOTE, DRIVE_CDROM, DRIVE_RAMDISK});
+  parts_->drives.Attach(window_, L"DriveList1",
+                        {DRIVE_REMOVABLE, DRIVE_FIXED, DRIVE_REMOTE, DRIVE_CDROM, DRIVE_RAMDISK});
   window_.OnClick(L"BitBtn10", [this] {
     wchar_t letter = parts_->drives.Drive();
     if (letter) ShowDriveProperties(window_.handle(), DriveRoot(letter));
