@@ -3,6 +3,7 @@
 // launchers that Wine has, the drive buttons and the host lookup.
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +223,26 @@ TEST_F(ToolsPage, LaunchersStartWhatTheyName) {
   EXPECT_TRUE(NoMessageBoxWithin(*app_, 300));
   // Without a window manager nobody repaints what the closed windows covered.
   ::RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+TEST_F(ToolsPage, ThePointerRestingOnALauncherShowsItsHint) {
+  HWND software = Named(L"BitBtn3");
+  RECT button;
+  ::GetWindowRect(software, &button);
+  ::SetCursorPos(button.left + 10, button.top + 10);
+  ::SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  HWND tip = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    for (HWND window : app_->TopLevelWindows()) {
+      if (ClassNameOf(window) == TOOLTIPS_CLASSW && ::IsWindowVisible(window)) tip = window;
+    }
+    return tip != nullptr;
+  })) << "no hint appeared";
+  if (tip) {
+    EXPECT_EQ(Text(tip), L"Show software list");
+    SaveScreenshot(L"tools-hint-software");
+  }
+  ::SetCursorPos(0, 0);
 }
 
 TEST_F(ToolsPage, OpenOnTheHardDiskSaysThereIsNoDiscDrive) {
