@@ -52,7 +52,11 @@ void TFormSysInfo::Create() {
   for (const auto& page : pageList) captions.push_back(page.caption);
   pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
   for (size_t i = 0; i < pageList.size(); ++i) {
-    AddControls(pageList[i].layout(), FirstControlIdOfPage(static_cast<int>(i)), pages_.page(static_cast<int>(i)));
+    int index = static_cast<int>(i);
+    AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index));
+    if (pageList[i].toolsLayout) {
+      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index));
+    }
   }
   // The help buttons carry the standard help glyph.
   int glyph = Scale(16);
@@ -64,6 +68,7 @@ void TFormSysInfo::Create() {
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
   OnSelect(kBankList, [this] { ComboBox1Select(); });
+  tools_ = std::make_unique<MainWindowTools>(*this);
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the
   // application-wide error event at work. Nothing else sends it.

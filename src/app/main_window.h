@@ -1,10 +1,12 @@
 #pragma once
 // The main window TFormSysInfo: twelve pages, refreshed from scratch each
 // time a page is shown; the tools page opens everything else.
+#include <memory>
 #include <string>
 
 #include "app/info_sources.h"
 #include "app/online_check_win32.h"
+#include "tools/main_window_tools.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -38,6 +40,7 @@ class TFormSysInfo final : public ui::Form {
   Win32OnlineCheck online_;
   InfoSources sources_;
   ui::TabPages pages_;
+  std::unique_ptr<MainWindowTools> tools_;
   UINT raiseTestErrorMessage_ = 0;
 };
 
