@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/info_sources.h"
+#include "app/online_check_win32.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -33,6 +34,7 @@ class TFormSysInfo final : public ui::Form {
   void RefreshAboutPage();
   RECT PageControlBounds() const;
 
+  Win32OnlineCheck online_;
   InfoSources sources_;
   ui::TabPages pages_;
   UINT raiseTestErrorMessage_ = 0;
