@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/hardware_page_fillers.h"
 #include "app/main_pages.h"
 #include "app/os_page_fillers.h"
 
@@ -10,8 +11,12 @@ namespace teko {
 std::span<const InfoPage> InfoPages() {
   static const InfoPage pages[] = {
       {kPageSystem, L"System", FillSystemPage},
+      {kPageCpu, L"CPU", FillCpuPage},
       {kPageFolders, L"Folders", FillFoldersPage},
       {kPageNetwork, L"Network", FillNetworkPage},
+      {kPageMemory, L"Memory", FillMemoryPage},
+      {kPageDisplay, L"Display", FillDisplayPage},
+      {kPageApm, L"APM", FillApmPage},
   };
   return pages;
 }

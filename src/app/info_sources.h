@@ -12,6 +12,8 @@ struct InfoSources {
 
   TComputerInfo ComputerInfo;
   OnlineCheck& Online;
+  // The user's decimal separator, for numbers with decimals.
+  wchar_t DecimalSeparator = L'.';
 };
 
 }  // namespace teko

@@ -10,6 +10,7 @@
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
+#include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
 #include "ui/control_sink.h"
@@ -32,7 +33,9 @@ ui::FormSpec MainFormSpec() {
 
 }  // namespace
 
-TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {}
+TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {
+  sources_.DecimalSeparator = UserDecimalSeparator();
+}
 
 RECT TFormSysInfo::PageControlBounds() const {
   RECT client;

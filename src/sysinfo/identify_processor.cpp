@@ -41,7 +41,7 @@ bool FdivIsCorrect() {
 
 }  // namespace
 
-TProcessorRecord IdentifyProcessor(ProcessorPlatform& platform) {
+TProcessorRecord IdentifyProcessor(const ProcessorPlatform& platform) {
   TProcessorRecord record;
   CpuidSource& cpuid = platform.cpuid;
   if (!cpuid.Available()) {

@@ -16,6 +16,6 @@ struct ProcessorPlatform {
 
 // A fresh record every call; never fails. Leaves above the reported maxima
 // are never run.
-TProcessorRecord IdentifyProcessor(ProcessorPlatform& platform);
+TProcessorRecord IdentifyProcessor(const ProcessorPlatform& platform);
 
 }  // namespace teko

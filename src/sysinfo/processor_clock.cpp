@@ -38,7 +38,7 @@ struct Pass {
   int64_t cycles;
 };
 
-Pass RunPass(ClockSources& sources) {
+Pass RunPass(const ClockSources& sources) {
   int64_t t0 = sources.counter.Now();
   int64_t t1 = t0;
   uint64_t k0 = 0;
@@ -63,7 +63,7 @@ int64_t WrappingAdd(int64_t a, int64_t b) {
 
 }  // namespace
 
-bool MeasureClock(TClockInfo& info, ClockSources& sources) {
+bool MeasureClock(TClockInfo& info, const ClockSources& sources) {
   std::optional<int64_t> frequency = sources.counter.Frequency();
   if (!frequency) return false;
   const double ticksPerTenthSecond = static_cast<double>(*frequency) / 10.0;

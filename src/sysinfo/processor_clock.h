@@ -14,7 +14,7 @@ inline constexpr std::array<int32_t, 9> NominalSteps = {0, 20, 33, 50, 60, 66, 8
 
 // Fills `info` and returns true; false, leaving `info` untouched, when the
 // counter frequency cannot be read.
-bool MeasureClock(TClockInfo& info, ClockSources& sources);
+bool MeasureClock(TClockInfo& info, const ClockSources& sources);
 
 // The clock in MHz rounded to the nearest nominal step of its hundreds, a
 // tie going up. A negative clock (nothing was measured) gives 0.

@@ -4,6 +4,10 @@
 
 #include <vector>
 
+#include "sysinfo/cpuid_instruction.h"
+#include "sysinfo/time_stamp_instruction.h"
+#include "sysinfo/win32_seams.h"
+
 namespace teko {
 
 std::optional<int64_t> Win32PerformanceCounter::Frequency() {
@@ -39,6 +43,16 @@ std::optional<unsigned> Win32ProcessorTopology::CoresPerPackage() {
   }
   if (cores == 0 || packages == 0) return std::nullopt;
   return cores / packages;
+}
+
+const ProcessorPlatform& Win32Processor() {
+  static CpuidInstruction cpuid;
+  static Win32PerformanceCounter counter;
+  static TimeStampInstruction timeStamp;
+  static Win32ThreadPriority priority;
+  static Win32ProcessorTopology topology;
+  static const ProcessorPlatform platform{cpuid, {counter, timeStamp, priority}, &topology};
+  return platform;
 }
 
 }  // namespace teko

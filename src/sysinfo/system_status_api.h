@@ -1,21 +1,13 @@
 #pragma once
-// The version, memory, display, power and metrics calls, behind a seam that
+// The memory, display, power and shell-icon calls, behind a seam that
 // returns their records as the platform fills them. The rules that turn
-// them into shown values live in portable code.
+// them into shown values live in the sub-objects and the pages.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace teko {
-
-// GetVersionExW's OSVERSIONINFOW, the fields the rules read.
-struct StatusVersionRecord {
-  uint32_t platformId = 0;  // 2: VER_PLATFORM_WIN32_NT
-  uint32_t major = 0;
-  uint32_t minor = 0;
-};
-inline constexpr uint32_t kStatusPlatformNt = 2;
 
 // MEMORYSTATUSEX (or MEMORYSTATUS widened): bytes and a load percentage.
 struct MemoryStatusRecord {
@@ -46,8 +38,6 @@ struct PowerStatusRecord {
 class SystemStatusApi {
  public:
   virtual ~SystemStatusApi() = default;
-  // GetVersionExW; nothing when the call fails.
-  virtual std::optional<StatusVersionRecord> Version() = 0;
   // GlobalMemoryStatusEx (64-bit figures); nothing when the call fails.
   virtual std::optional<MemoryStatusRecord> MemoryStatusEx() = 0;
   // GlobalMemoryStatus: the 32-bit figures, capped at 4 GiB - 1; unchecked.

@@ -1,11 +1,10 @@
-#include "sysinfo/system_status_api_win32.h"
-
 #include <windows.h>
 #include <shellapi.h>
 
 #include "core/text.h"
 #include "platform/handles_win32.h"
 #include "platform/os_error_win32.h"
+#include "sysinfo/win32_seams.h"
 
 namespace teko {
 
@@ -17,21 +16,18 @@ int ScreenDeviceCaps(int index) {
   return screen ? ::GetDeviceCaps(screen.get(), index) : 0;
 }
 
-}  // namespace
+class Win32SystemStatusAdapter final : public SystemStatusApi {
+ public:
+  std::optional<MemoryStatusRecord> MemoryStatusEx() override;
+  MemoryStatusRecord MemoryStatus() override;
+  DisplaySettingsRecord StoredDisplaySettings() override;
+  PowerStatusRecord PowerStatus() override;
+  std::wstring IconLocation(std::wstring_view fileName) override;
+  int ScreenBitsPerPixel() override { return ScreenDeviceCaps(BITSPIXEL); }
+  int ScreenPixelsPerInch() override { return ScreenDeviceCaps(LOGPIXELSY); }
+};
 
-std::optional<StatusVersionRecord> Win32SystemStatusApi::Version() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  // Deprecated, but it is the call whose answer the rules describe; the
-  // manifest makes it report the real version.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!::GetVersionExW(&info)) return std::nullopt;
-#pragma GCC diagnostic pop
-  return StatusVersionRecord{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
-}
-
-std::optional<MemoryStatusRecord> Win32SystemStatusApi::MemoryStatusEx() {
+std::optional<MemoryStatusRecord> Win32SystemStatusAdapter::MemoryStatusEx() {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;
   if (!::GlobalMemoryStatusEx(&status)) return std::nullopt;
@@ -40,7 +36,7 @@ std::optional<MemoryStatusRecord> Win32SystemStatusApi::MemoryStatusEx() {
                             status.ullAvailVirtual};
 }
 
-MemoryStatusRecord Win32SystemStatusApi::MemoryStatus() {
+MemoryStatusRecord Win32SystemStatusAdapter::MemoryStatus() {
   MEMORYSTATUS status{};
   status.dwLength = sizeof status;
   ::GlobalMemoryStatus(&status);
@@ -51,28 +47,31 @@ MemoryStatusRecord Win32SystemStatusApi::MemoryStatus() {
                             capped(status.dwAvailVirtual)};
 }
 
-DisplaySettingsRecord Win32SystemStatusApi::StoredDisplaySettings() {
+DisplaySettingsRecord Win32SystemStatusAdapter::StoredDisplaySettings() {
   DEVMODEW mode{};
   mode.dmSize = sizeof mode;
   if (!::EnumDisplaySettingsW(nullptr, ENUM_REGISTRY_SETTINGS, &mode)) return {};
   return {mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel, mode.dmDisplayFrequency};
 }
 
-PowerStatusRecord Win32SystemStatusApi::PowerStatus() {
+PowerStatusRecord Win32SystemStatusAdapter::PowerStatus() {
   SYSTEM_POWER_STATUS status{};
   if (!::GetSystemPowerStatus(&status)) RaiseLastOsError();
   return {status.ACLineStatus, status.BatteryFlag, status.BatteryLifePercent};
 }
 
-std::wstring Win32SystemStatusApi::IconLocation(std::wstring_view fileName) {
+std::wstring Win32SystemStatusAdapter::IconLocation(std::wstring_view fileName) {
   SHFILEINFOW info{};
   std::wstring name(fileName);
   if (!::SHGetFileInfoW(name.c_str(), 0, &info, sizeof info, SHGFI_ICONLOCATION)) return {};
   return CutAtNul(std::wstring_view(info.szDisplayName, MAX_PATH));
 }
 
-int Win32SystemStatusApi::ScreenBitsPerPixel() { return ScreenDeviceCaps(BITSPIXEL); }
+}  // namespace
 
-int Win32SystemStatusApi::ScreenPixelsPerInch() { return ScreenDeviceCaps(LOGPIXELSY); }
+SystemStatusApi& Win32SystemStatusApi() {
+  static Win32SystemStatusAdapter status;
+  return status;
+}
 
 }  // namespace teko

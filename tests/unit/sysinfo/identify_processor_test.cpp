@@ -2,22 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "clock_fakes.h"
-#include "cpuid_dumps.h"
+#include "support/cpuid_dumps.h"
+#include "support/fake_hardware.h"
 #include "sysinfo/processor_names.h"
 #include "sysinfo/recorded_cpuid.h"
 
 namespace teko {
 namespace {
 
-class FixedTopology final : public ProcessorTopology {
- public:
-  explicit FixedTopology(std::optional<unsigned> cores) : cores_(cores) {}
-  std::optional<unsigned> CoresPerPackage() override { return cores_; }
+using testing::FakeTopology;
 
- private:
-  std::optional<unsigned> cores_;
-};
+FakeTopology Topology(std::optional<unsigned> cores) {
+  FakeTopology topology;
+  topology.cores = cores;
+  return topology;
+}
 
 TProcessorRecord Identify(RecordedCpuid& cpuid, ProcessorTopology* topology = nullptr) {
   NoClock clock;
@@ -122,17 +121,17 @@ TEST(IdentifyProcessor, CoreCountComesFromThePlatformWhereItHasOne) {
   auto cpuid = RecordedCpuid::FromDump(dumps::kIntelCoreI7_8700);
   EXPECT_EQ(Identify(cpuid).PhysicalCore, 8);  // leaf 4 counts addressable IDs, not cores
 
-  FixedTopology six(6u);
+  FakeTopology six = Topology(6u);
   EXPECT_EQ(Identify(cpuid, &six).PhysicalCore, 6);
-  FixedTopology unknown(std::nullopt);
+  FakeTopology unknown = Topology(std::nullopt);
   EXPECT_EQ(Identify(cpuid, &unknown).PhysicalCore, 8);
-  FixedTopology none(0u);
+  FakeTopology none = Topology(0u);
   EXPECT_EQ(Identify(cpuid, &none).PhysicalCore, 8);
-  FixedTopology huge(300u);
+  FakeTopology huge = Topology(300u);
   EXPECT_EQ(Identify(cpuid, &huge).PhysicalCore, 255);
 
   auto amd = RecordedCpuid::FromDump(dumps::kAmdPhenomII);
-  FixedTopology two(2u);
+  FakeTopology two = Topology(2u);
   EXPECT_EQ(Identify(amd, &two).PhysicalCore, 2);
   // Other vendors keep one core, as their decoders have no count.
   auto via = RecordedCpuid::FromDump(dumps::kViaNehemiah);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "clock_fakes.h"
+#include "support/clock_fakes.h"
 
 namespace teko {
 namespace {

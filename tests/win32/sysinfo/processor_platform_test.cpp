@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "sysinfo/processor_names.h"
+#include "sysinfo/win32_seams.h"
 
 namespace teko {
 namespace {
 
 TEST(Win32ProcessorPlatform, IdentifiesThisProcessorWithAMeasuredClock) {
-  Win32ProcessorPlatform machine;
-  ProcessorPlatform platform = machine.platform();
+  const ProcessorPlatform& platform = Win32Processor();
   int priorityBefore = ::GetThreadPriority(::GetCurrentThread());
   TProcessorRecord record = IdentifyProcessor(platform);
   EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), priorityBefore);

@@ -1,5 +1,3 @@
-#include "sysinfo/system_status_api_win32.h"
-
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "sysinfo/memory_status.h"
-#include "sysinfo/power_status.h"
+#include "sysinfo/computer_info.h"
+#include "sysinfo/win32_seams.h"
 
 namespace teko {
 namespace {
@@ -22,16 +20,8 @@ uint64_t LinuxMemTotal() {
   return 0;
 }
 
-TEST(Win32SystemStatusApi, VersionIsNt) {
-  Win32SystemStatusApi api;
-  auto version = api.Version();
-  ASSERT_TRUE(version.has_value());
-  EXPECT_EQ(version->platformId, kStatusPlatformNt);
-  EXPECT_GE(version->major, 5u);
-}
-
 TEST(Win32SystemStatusApi, SixtyFourBitMemoryFiguresMatchTheMachine) {
-  Win32SystemStatusApi api;
+  SystemStatusApi& api = Win32SystemStatusApi();
   auto status = api.MemoryStatusEx();
   ASSERT_TRUE(status.has_value());
   uint64_t linuxTotal = LinuxMemTotal();
@@ -45,25 +35,28 @@ TEST(Win32SystemStatusApi, SixtyFourBitMemoryFiguresMatchTheMachine) {
   MemoryStatusRecord capped = api.MemoryStatus();
   EXPECT_LE(capped.totalVirtual, 0xFFFFFFFFu);
   EXPECT_LE(capped.totalPhys, 0xFFFFFFFFu);
-  EXPECT_EQ(ReadMemoryStatus(api).totalPhys, status->totalPhys);
+  TComputerInfo info{Win32ComputerInfoSeams()};
+  EXPECT_EQ(info.Memory().TotalPageFileMemory(), api.MemoryStatusEx()->totalPageFile);
 }
 
 TEST(Win32SystemStatusApi, ScreenFactsOfTheVirtualDisplay) {
-  Win32SystemStatusApi api;
+  SystemStatusApi& api = Win32SystemStatusApi();
   DisplaySettingsRecord stored = api.StoredDisplaySettings();
   EXPECT_GT(stored.pelsWidth, 0u);
   EXPECT_GT(stored.pelsHeight, 0u);
-  EXPECT_EQ(api.ScreenBitsPerPixel(), ::GetDeviceCaps(::GetDC(nullptr), BITSPIXEL));
-  EXPECT_GE(api.ScreenPixelsPerInch(), 96);
+  HDC screen = ::GetDC(nullptr);
+  EXPECT_EQ(api.ScreenBitsPerPixel(), ::GetDeviceCaps(screen, BITSPIXEL));
+  EXPECT_EQ(api.ScreenPixelsPerInch(), ::GetDeviceCaps(screen, LOGPIXELSY));
+  ::ReleaseDC(nullptr, screen);
 }
 
 TEST(Win32SystemStatusApi, PowerStatusAndIconLocationAnswer) {
-  Win32SystemStatusApi api;
+  SystemStatusApi& api = Win32SystemStatusApi();
   EXPECT_NO_THROW(api.PowerStatus());
-  TAPMBatteryFlag flag = ReadBatteryFlag(api);
-  if (flag == abfNoBattery) {
-    EXPECT_EQ(ReadBatteryLifePercent(api), 0u);
-    EXPECT_EQ(ReadLineStatus(api), alsUnknown);
+  TComputerInfo info{Win32ComputerInfoSeams()};
+  if (info.APM().BatteryFlag() == abfNoBattery) {
+    EXPECT_EQ(info.APM().BatteryLifePercent(), 0u);
+    EXPECT_EQ(info.APM().LineStatus(), alsUnknown);
   }
   // Whatever the shell answers for an empty name, it is text without a NUL.
   std::wstring location = api.IconLocation(L"");
