@@ -13,6 +13,7 @@
 #include "app/report_render.h"
 #include "core/text.h"
 #include "platform/handles_win32.h"
+#include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "wmi/wmi_service_win32.h"
 
@@ -61,6 +62,7 @@ int wmain(int argc, wchar_t** argv) {
   Win32OnlineCheck online;
   InfoSources sources(Win32ComputerInfoSeams(), online);
   sources.wmi = MakeScriptingWmiService();
+  sources.DecimalSeparator = UserDecimalSeparator();
   std::vector<InfoPage> pages = SelectPages(InfoPages(), parsed.request.pages);
   std::vector<PageReport> reports = CollectReports(sources, pages, LayoutOfPage);
   Write(STD_OUTPUT_HANDLE, parsed.request.json ? ReportJson(reports) : ReportText(reports));

@@ -3,13 +3,35 @@
 #include <algorithm>
 
 #include "app/bios_page.h"
+#include "app/hardware_page_fillers.h"
 #include "app/main_pages.h"
 #include "app/mainboard_page.h"
 #include "app/os_page_fillers.h"
+#include "app/wmi_page_rows.h"
 
 namespace teko {
 
 namespace {
+
+// Pages filled from the computer information component first and from WMI
+// after it, in the same refresh.
+void FillSystem(InfoSources& sources, PageSink& sink) {
+  FillSystemPage(sources, sink);
+  auto wmi = sources.WmiRefresh();
+  FillPcTypeAndVerdict(wmi, sink);
+}
+
+void FillCpu(InfoSources& sources, PageSink& sink) {
+  std::wstring manufacturer = FillProcessorValues(sources, sink);
+  auto wmi = sources.WmiRefresh();
+  FillProcessorExtras(wmi, manufacturer, sources.DecimalSeparator, sink);
+}
+
+void FillDisplay(InfoSources& sources, PageSink& sink) {
+  FillDisplayPage(sources, sink);
+  auto wmi = sources.WmiRefresh();
+  FillVideoAdapter(wmi, sink);
+}
 
 void FillBios(InfoSources& sources, PageSink& sink) {
   auto wmi = sources.WmiRefresh();
@@ -25,9 +47,13 @@ void FillMainBoard(InfoSources& sources, PageSink& sink) {
 
 std::span<const InfoPage> InfoPages() {
   static const InfoPage pages[] = {
-      {kPageSystem, L"System", FillSystemPage},
+      {kPageSystem, L"System", FillSystem},
+      {kPageCpu, L"CPU", FillCpu},
       {kPageFolders, L"Folders", FillFoldersPage},
       {kPageNetwork, L"Network", FillNetworkPage},
+      {kPageMemory, L"Memory", FillMemoryPage},
+      {kPageDisplay, L"Display", FillDisplay},
+      {kPageApm, L"APM", FillApmPage},
       {kPageBios, L"Bios", FillBios},
       {kPageMainBoard, L"MainBoard", FillMainBoard},
   };

@@ -18,6 +18,8 @@ struct InfoSources {
 
   TComputerInfo ComputerInfo;
   OnlineCheck& Online;
+  // The user's decimal separator, for numbers with decimals.
+  wchar_t DecimalSeparator = L'.';
 
   std::unique_ptr<WmiService> wmi;
   // Filled by the "MainBoard" refresh, shown by its bank list; kept from

@@ -11,6 +11,7 @@
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
+#include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
 #include "ui/control_sink.h"
@@ -36,6 +37,7 @@ ui::FormSpec MainFormSpec() {
 
 TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {
   sources_.wmi = MakeScriptingWmiService();
+  sources_.DecimalSeparator = UserDecimalSeparator();
 }
 
 RECT TFormSysInfo::PageControlBounds() const {

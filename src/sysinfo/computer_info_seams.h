@@ -2,10 +2,12 @@
 // Everything the computer information component reads the machine through.
 #include "sysinfo/environment.h"
 #include "sysinfo/folder_api.h"
+#include "sysinfo/identify_processor.h"
 #include "sysinfo/identity_api.h"
 #include "sysinfo/registry.h"
 #include "sysinfo/sockets.h"
 #include "sysinfo/system_api.h"
+#include "sysinfo/system_status_api.h"
 
 namespace teko {
 
@@ -16,6 +18,8 @@ struct ComputerInfoSeams {
   Sockets& sockets;
   FolderApi& folders;
   Environment& environment;
+  SystemStatusApi& status;
+  ProcessorPlatform processor;
 };
 
 }  // namespace teko

@@ -3,8 +3,9 @@
 namespace teko {
 
 const ComputerInfoSeams& Win32ComputerInfoSeams() {
-  static const ComputerInfoSeams seams{Win32Registry(), Win32SystemApi(), Win32IdentityApi(),
-                                       Win32Sockets(),  Win32FolderApi(), Win32Environment()};
+  static const ComputerInfoSeams seams{Win32Registry(),    Win32SystemApi(),   Win32IdentityApi(),
+                                       Win32Sockets(),     Win32FolderApi(),   Win32Environment(),
+                                       Win32SystemStatusApi(), Win32Processor()};
   return seams;
 }
 

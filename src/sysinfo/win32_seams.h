@@ -11,6 +11,8 @@ IdentityApi& Win32IdentityApi();
 Sockets& Win32Sockets();
 FolderApi& Win32FolderApi();
 Environment& Win32Environment();
+SystemStatusApi& Win32SystemStatusApi();
+const ProcessorPlatform& Win32Processor();
 const ComputerInfoSeams& Win32ComputerInfoSeams();
 
 }  // namespace teko

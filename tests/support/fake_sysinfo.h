@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sysinfo/computer_info_seams.h"
+#include "support/fake_hardware.h"
 
 namespace teko::testing {
 
@@ -142,8 +143,12 @@ struct FakeComputerInfoSeams {
   FakeSockets sockets;
   FakeFolderApi folders;
   FakeEnvironment environment;
+  FakeSystemStatusApi status;
+  FakeProcessor processor;
 
-  ComputerInfoSeams seams() { return {registry, system, identity, sockets, folders, environment}; }
+  ComputerInfoSeams seams() {
+    return {registry, system, identity, sockets, folders, environment, status, processor.platform()};
+  }
 };
 
 }  // namespace teko::testing

@@ -6,7 +6,7 @@ import subprocess
 import sys
 
 EXE = sys.argv[1]
-PAGES = ["System", "Folders", "Network"]
+PAGES = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM"]
 ORDER = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM", "Bios", "MainBoard", "Process"]
 failures = []
 
@@ -34,6 +34,17 @@ for name, value in report.get("Folders", {}).items():
 network = report.get("Network", {})
 check(isinstance(network.get("ImageOnline"), bool), f"ImageOnline {network.get('ImageOnline')!r}")
 check("ImageOffline" not in network, "the yes/no pair is one boolean")
+cpu = report.get("CPU", {})
+check(cpu.get("LabelGHZ", "").endswith(" GHZ") and cpu.get("LabelGHZ") != "0.00 GHZ", f"LabelGHZ {cpu.get('LabelGHZ')!r}")
+check(len(cpu.get("LabelVendor", "")) == 12, f"LabelVendor {cpu.get('LabelVendor')!r}")
+check(cpu.get("Image64bit1") is True and cpu.get("ImageMMX1") is True, f"CPU flags {cpu}")
+memory = report.get("Memory", {})
+check(memory.get("LabelTotalPhysMem", "").endswith(" MB"), f"LabelTotalPhysMem {memory.get('LabelTotalPhysMem')!r}")
+check(0 <= memory.get("ProgressBarLoad", -1) <= 100, f"ProgressBarLoad {memory.get('ProgressBarLoad')!r}")
+display = report.get("Display", {})
+check(display.get("LabelSWidth", "").endswith(" Pixel"), f"LabelSWidth {display.get('LabelSWidth')!r}")
+apm = report.get("APM", {})
+check([apm.get(p) for p in ("ImageLineOff", "ImageLineOn", "ImageUnKnown")].count(True) == 1, f"APM {apm}")
 
 one = run("--page", "folders", "--json")
 check(one.returncode == 0 and list(json.loads(one.stdout)) == ["Folders"], f"--page folders: {one.stdout[:200]!r}")

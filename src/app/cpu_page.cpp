@@ -1,0 +1,29 @@
+#include <string>
+
+#include "app/hardware_page_fillers.h"
+#include "core/number_format.h"
+
+namespace teko {
+
+// Thirteen reads, each a complete identification with its clock measurement.
+std::wstring FillProcessorValues(InfoSources& sources, PageSink& sink) {
+  TCPUInfo& cpu = sources.ComputerInfo.CPU();
+  sink.SetText(L"LabelCPU", cpu.Name());
+  const std::wstring manufacturer = cpu.Manufacturer();
+  sink.SetText(L"LabelModel", manufacturer);
+  sink.SetText(L"LabelCore", std::to_wstring(cpu.PhysicalCore()));
+  sink.SetText(L"LabelGHZ", FormatFixed(static_cast<double>(cpu.NormFreq()) / 1000.0, 2, sources.DecimalSeparator) +
+                                L" GHZ");
+  sink.SetText(L"LabelCCache", std::to_wstring(cpu.L1CodeCache()));
+  sink.SetText(L"LabelDCache", std::to_wstring(cpu.L1DataCache()));
+  sink.SetText(L"LabelL2", std::to_wstring(cpu.L2Cache()));
+  sink.SetText(L"LabelL3", std::to_wstring(cpu.L3Cache()));
+  sink.ShowYesNo(L"Image64bit1", L"Image64Bit0", cpu.Is64Bits());
+  sink.ShowYesNo(L"ImageHyper1", L"ImageHyper0", cpu.HyperThreadingTechnology());
+  sink.ShowYesNo(L"ImageMMX1", L"ImageMMX0", cpu.MMX());
+  sink.ShowYesNo(L"ImageNow1", L"ImageNow0", cpu.Ex3DNow());
+  sink.SetText(L"LabelVendor", cpu.VendorIDString());
+  return manufacturer;
+}
+
+}  // namespace teko

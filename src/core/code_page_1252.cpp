@@ -1,0 +1,27 @@
+#include "core/code_page_1252.h"
+
+namespace teko {
+
+namespace {
+
+// 0x80 to 0x9F; the five unassigned bytes keep their own value, as Windows
+// maps them. Every other byte is the Latin-1 character of the same value.
+constexpr wchar_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+}  // namespace
+
+std::wstring WideFromCodePage1252(std::string_view text) {
+  std::wstring wide;
+  wide.reserve(text.size());
+  for (char c : text) {
+    auto byte = static_cast<unsigned char>(c);
+    wide += byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : static_cast<wchar_t>(byte);
+  }
+  return wide;
+}
+
+}  // namespace teko
