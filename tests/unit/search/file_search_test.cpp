@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "search_fakes.h"
+#include "support/search_fakes.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_file_system.h"
 

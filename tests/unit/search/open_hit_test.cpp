@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "search_fakes.h"
+#include "support/search_fakes.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_file_system.h"
 
