@@ -105,6 +105,8 @@ void TFormSearch::Create(HWND owner) {
 
   HWND grid = c.Handle(L"StringGrid1");
   ::SendMessageW(grid, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_HEADERDRAGDROP, 0);
+  // The window owns the grid's picture lists (see CreateImageLists).
+  ::SetWindowLongPtrW(grid, GWL_STYLE, ::GetWindowLongPtrW(grid, GWL_STYLE) | LVS_SHAREIMAGELISTS);
   for (int column = 0; column < kGridColumns; ++column) {
     std::wstring header(search_texts::kHeaders[column]);
     LVCOLUMNW info{};
@@ -165,11 +167,13 @@ void TFormSearch::CreateImageLists() {
     if (icon) ::DestroyIcon(icon);
   }
   HWND grid = controls().Handle(L"StringGrid1");
-  auto header = reinterpret_cast<HWND>(::SendMessageW(grid, LVM_GETHEADER, 0, 0));
-  ::SendMessageW(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(markers_));
-  // An empty picture as tall as a row gives the rows their height.
+  // An empty picture as tall as a row gives the rows their height. The list
+  // hands its small pictures to its header too, so the header's own list of
+  // markers comes after.
   rowHeight_ = ::ImageList_Create(1, Scale(kRowHeight) - 1, ILC_COLOR32, 1, 0);
   ::SendMessageW(grid, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
+  auto header = reinterpret_cast<HWND>(::SendMessageW(grid, LVM_GETHEADER, 0, 0));
+  ::SendMessageW(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(markers_));
   ShowSortMarkers();
 }
 
