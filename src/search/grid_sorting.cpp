@@ -28,11 +28,16 @@ void GridSorting::SortByColumn(int column) {
   ClearSortCopy();
   auto& rows = grid_.DataRows();
   auto filled = static_cast<std::ptrdiff_t>(std::count_if(rows.begin(), rows.end(), [](const GridRow& row) { return row.filled; }));
-  auto end = rows.begin() + filled;
-  std::stable_sort(rows.begin(), end, [&](const GridRow& a, const GridRow& b) {
-    return CompareRows(a, b, column, collator_) < 0;
-  });
-  copy_.assign(std::make_reverse_iterator(end), rows.rend());
+  std::vector<SortItem> items;
+  items.reserve(static_cast<size_t>(filled));
+  for (auto row = rows.begin(); row != rows.begin() + filled; ++row) {
+    std::string key = collator_.SortKey(row->path);
+    items.push_back(SortItem{std::move(*row), std::move(key)});
+  }
+  std::stable_sort(items.begin(), items.end(),
+                   [column](const SortItem& a, const SortItem& b) { return CompareRows(a, b, column) < 0; });
+  for (size_t i = 0; i < items.size(); ++i) rows[i] = std::move(items[i].row);
+  copy_.assign(std::make_reverse_iterator(rows.begin() + filled), rows.rend());
 }
 
 void GridSorting::ShowReversedOrder() {

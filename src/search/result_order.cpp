@@ -9,14 +9,14 @@ int ThreeWay(const T& a, const T& b) {
   return a < b ? -1 : b < a ? 1 : 0;
 }
 
-int CompareKey(const GridRow& a, const GridRow& b, int column, const TextCollator& collator) {
+int CompareKey(const SortItem& a, const SortItem& b, int column) {
   switch (column) {
     case kPathColumn:
-      return collator.Compare(a.path, b.path);
+      return ThreeWay(a.pathKey, b.pathKey);
     case kSizeColumn:
-      return ThreeWay(a.size, b.size);
+      return ThreeWay(a.row.size, b.row.size);
     case kDateColumn:
-      return ThreeWay(a.time, b.time);
+      return ThreeWay(a.row.time, b.row.time);
     default:
       return 0;
   }
@@ -24,11 +24,11 @@ int CompareKey(const GridRow& a, const GridRow& b, int column, const TextCollato
 
 }  // namespace
 
-int CompareRows(const GridRow& a, const GridRow& b, int column, const TextCollator& collator) {
-  if (int order = CompareKey(a, b, column, collator)) return order;
+int CompareRows(const SortItem& a, const SortItem& b, int column) {
+  if (int order = CompareKey(a, b, column)) return order;
   for (int cell = 0; cell < kGridColumns; ++cell) {
     if (cell == column) continue;
-    if (int order = CompareKey(a, b, cell, collator)) return order;
+    if (int order = CompareKey(a, b, cell)) return order;
   }
   return 0;
 }

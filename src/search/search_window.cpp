@@ -22,6 +22,8 @@ constexpr int kGradientSteps = 200;
 constexpr int kColumnWidths[kGridColumns] = {507, 96, 134};
 constexpr int kRowHeight = 25;
 constexpr int kMarkerSize = 16;
+constexpr ULONGLONG kStatusPaintInterval = 40;  // milliseconds
+constexpr ULONGLONG kMessageInterval = 10;
 
 // Places are relative to the client area, or to the panel a row names.
 constexpr ui::ControlSpec kLayout[] = {
@@ -69,12 +71,6 @@ void PaintCentredText(HWND panel, HFONT font, HDC dc, const RECT& area) {
 
 int SearchWindowControlId(std::wstring_view name) { return ui::ControlIdOf(kLayout, name, kFirstSearchControlId); }
 
-bool TFormSearch::Pump::ProcessMessages() {
-  auto& application = ui::Application::Instance();
-  application.ProcessMessages();
-  return !application.terminated();
-}
-
 TFormSearch::TFormSearch() : ui::Form(SearchFormSpec()) {}
 
 TFormSearch::~TFormSearch() {
@@ -86,7 +82,7 @@ void TFormSearch::Create(HWND owner) {
   CreateForm(owner);
   AddControls(kLayout, kFirstSearchControlId);
   dialogs_ = std::make_unique<ui::MessageDialogs>(handle());
-  search_ = std::make_unique<FileSearch>(FileSearch::Seams{files_, times_, pump_, *dialogs_, *this}, grid_, sorting_);
+  search_ = std::make_unique<FileSearch>(FileSearch::Seams{files_, times_, *this, *dialogs_, *this}, grid_, sorting_);
 
   auto& c = controls();
   for (const wchar_t* name : {L"Panel3", L"Panel4"}) {
@@ -118,7 +114,7 @@ void TFormSearch::Create(HWND owner) {
     ::SendMessageW(grid, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
   }
   CreateImageLists();
-  GridChanged(false);
+  ShowGrid();
 
   drives_.Attach(*this, L"DriveCombo1", {DRIVE_FIXED, DRIVE_REMOTE, DRIVE_CDROM}, [this] {
     if (wchar_t drive = drives_.Drive()) folders_.SetDirectory(std::wstring(1, drive) + L":");
@@ -131,8 +127,8 @@ void TFormSearch::Create(HWND owner) {
 }
 
 void TFormSearch::BindEvents() {
-  OnClick(L"BtnSearch", [this] { search_->BtnSearchClick(); });
-  OnClick(L"BtnStop", [this] { search_->BtnSearchClick(); });
+  OnClick(L"BtnSearch", [this] { SearchClick(); });
+  OnClick(L"BtnStop", [this] { SearchClick(); });
   OnClick(L"BitBtn2", [this] { BitBtn2Click(); });
   OnNotify(L"StringGrid1", LVN_GETDISPINFOW, [this](const NMHDR& header) { return StringGrid1GetDispInfo(header); });
   OnNotify(L"StringGrid1", LVN_COLUMNCLICK, [this](const NMHDR& header) {
@@ -180,7 +176,7 @@ void TFormSearch::CreateImageLists() {
 void TFormSearch::FormShow() {
   sorting_.ResetForShow();
   grid_.Reset();
-  GridChanged(false);
+  ShowGrid();
   SetStatus(L"");
   ApplyTexts();
   MONITORINFO monitor{sizeof monitor};
@@ -287,9 +283,21 @@ SearchInputs TFormSearch::ReadInputs() const {
                       c.Checked(L"Options1Folders") ? SearchTarget::Folders : SearchTarget::Files};
 }
 
+// While a file search runs, its count is painted a few dozen times a second
+// rather than at every hit: painting is what the walk would spend its time
+// on. Every other status is painted at once.
 void TFormSearch::SetStatus(std::wstring_view text) {
-  controls().SetText(L"Panel2", text);
+  status_ = text;
+  statusPending_ = true;
+  if (!search_->Searching() || ::GetTickCount64() - statusPaintedAt_ >= kStatusPaintInterval) PaintStatus();
+}
+
+void TFormSearch::PaintStatus() {
+  if (!statusPending_) return;
+  statusPending_ = false;
+  controls().SetText(L"Panel2", status_);
   controls().Repaint(L"Panel2");
+  statusPaintedAt_ = ::GetTickCount64();
 }
 
 void TFormSearch::ShowStopButton(bool stop) {
@@ -302,7 +310,49 @@ void TFormSearch::SetBusyCursor(bool busy) {
   ::SetCursor(::LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
 }
 
+void TFormSearch::SearchClick() {
+  try {
+    search_->BtnSearchClick();
+  } catch (...) {
+    PaintStatus();
+    SyncGrid();
+    throw;
+  }
+  PaintStatus();
+  SyncGrid();
+}
+
+// The walk asks before every folder entry; looking into the queue costs
+// more than a user can tell apart from a few milliseconds' delay.
+bool TFormSearch::ProcessMessages() {
+  auto& application = ui::Application::Instance();
+  ULONGLONG now = ::GetTickCount64();
+  if (now - messagesProcessedAt_ < kMessageInterval) return !application.terminated();
+  messagesProcessedAt_ = now;
+  if (now - statusPaintedAt_ >= kStatusPaintInterval) PaintStatus();
+  SyncGrid();
+  application.ProcessMessages();
+  return !application.terminated();
+}
+
+// A file search records hits without taking messages; the list learns of
+// them in one step when it can next paint, since each change of its row
+// count costs time in proportion to the rows.
 void TFormSearch::GridChanged(bool paintNow) {
+  gridStale_ = true;
+  if (!paintNow) return;
+  SyncGrid();
+  ::UpdateWindow(controls().Handle(L"StringGrid1"));
+}
+
+void TFormSearch::ShowGrid() {
+  gridStale_ = true;
+  SyncGrid();
+}
+
+void TFormSearch::SyncGrid() {
+  if (!gridStale_) return;
+  gridStale_ = false;
   HWND grid = controls().Handle(L"StringGrid1");
   int count = grid_.RowCount() - 1;
   if (count != itemCount_) {
@@ -311,7 +361,6 @@ void TFormSearch::GridChanged(bool paintNow) {
   }
   ::InvalidateRect(grid, nullptr, FALSE);
   ShowSortMarkers();
-  if (paintNow) ::UpdateWindow(grid);
 }
 
 void TFormSearch::ShowSortMarkers() {
@@ -341,7 +390,7 @@ LRESULT TFormSearch::StringGrid1GetDispInfo(const NMHDR& header) {
 
 void TFormSearch::StringGrid1MouseDown(std::optional<GridCell> cell, bool leftButton) {
   sorting_.MouseDown(cell, leftButton);
-  GridChanged(false);
+  ShowGrid();
 }
 
 void TFormSearch::ListBox1DblClick(int item) {

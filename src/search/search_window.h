@@ -29,7 +29,7 @@ namespace teko {
 inline constexpr int kFirstSearchControlId = 100;
 int SearchWindowControlId(std::wstring_view name);
 
-class TFormSearch final : public ui::Form, private SearchScreen {
+class TFormSearch final : public ui::Form, private SearchScreen, private MessagePump {
  public:
   TFormSearch();
   ~TFormSearch() override;
@@ -40,11 +40,6 @@ class TFormSearch final : public ui::Form, private SearchScreen {
   static void ApplicationEvents1Exception(const std::exception_ptr& error);
 
  private:
-  class Pump final : public MessagePump {
-   public:
-    bool ProcessMessages() override;
-  };
-
   void FormShow() override;
   void FormResize() override;
   void DpiChanged() override;
@@ -65,12 +60,18 @@ class TFormSearch final : public ui::Form, private SearchScreen {
   void ShowStopButton(bool stop) override;
   void SetBusyCursor(bool busy) override;
   void GridChanged(bool paintNow) override;
+  // Hands the window to the message loop while a file search walks.
+  bool ProcessMessages() override;
+  // Brings the list's row count and markers up to date with the grid.
+  void SyncGrid();
+  void ShowGrid();
+  void SearchClick();
+  void PaintStatus();
 
   Win32FileSystem files_;
   Win32FileTimeFormat times_;
   Win32TextCollator collator_;
   Win32ShellCommand shell_;
-  Pump pump_;
   std::unique_ptr<ui::MessageDialogs> dialogs_;
   ResultGrid grid_;
   GridSorting sorting_{grid_, collator_};
@@ -81,6 +82,11 @@ class TFormSearch final : public ui::Form, private SearchScreen {
   HIMAGELIST rowHeight_ = nullptr;
   std::array<SortMarker, kGridColumns> shownMarkers_{};
   int itemCount_ = 0;
+  bool gridStale_ = true;
+  std::wstring status_;
+  bool statusPending_ = false;
+  ULONGLONG statusPaintedAt_ = 0;
+  ULONGLONG messagesProcessedAt_ = 0;
   bool busy_ = false;
 };
 

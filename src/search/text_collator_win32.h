@@ -3,10 +3,11 @@
 
 namespace teko {
 
-// CompareStringW in the user's default locale, ignoring case.
+// The sort keys of the user's default locale, ignoring case: their byte
+// order is the order CompareStringW gives with NORM_IGNORECASE.
 class Win32TextCollator final : public TextCollator {
  public:
-  int Compare(std::wstring_view a, std::wstring_view b) const override;
+  std::string SortKey(std::wstring_view text) const override;
 };
 
 }  // namespace teko

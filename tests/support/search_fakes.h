@@ -61,14 +61,11 @@ class FakeTimes final : public FileTimeFormat {
   std::wstring Text(int64_t localTime) const override { return L"t" + std::to_wstring(localTime / kTicksPerSecond); }
 };
 
-// Case-insensitive code-unit order: enough for tests of who sorts, not of
+// Case-insensitive code-point order: enough for tests of who sorts, not of
 // the locale's own order.
 class FakeCollator final : public TextCollator {
  public:
-  int Compare(std::wstring_view a, std::wstring_view b) const override {
-    std::wstring x = AsciiLower(a), y = AsciiLower(b);
-    return x < y ? -1 : y < x ? 1 : 0;
-  }
+  std::string SortKey(std::wstring_view text) const override { return Utf8FromWide(AsciiLower(text)); }
 };
 
 class FakeShell final : public ShellCommand {

@@ -21,12 +21,26 @@ using testing::FakePump;
 using testing::FakeScreen;
 using testing::kTicksPerSecond;
 
-TEST(Win32TextCollator, LocaleOrderIgnoringCase) {
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+TEST(Win32TextCollator, KeysOrderAsCompareStringIgnoringCase) {
   Win32TextCollator collator;
-  EXPECT_LT(collator.Compare(L"apple", L"Banana"), 0);
-  EXPECT_GT(collator.Compare(L"zeta", L"Alpha"), 0);
-  EXPECT_EQ(collator.Compare(L"ABC.txt", L"abc.TXT"), 0);
-  EXPECT_LT(collator.Compare(L"\u00e4pfel", L"birne"), 0);  // not the code-unit order
+  const std::wstring texts[] = {L"apple",       L"Banana",       L"ABC.txt",      L"abc.TXT",  L"\u00e4pfel",
+                                L"birne",       L"zeta",         L"a-b",          L"ab",       L"co-op",
+                                L"coop",        L"it's",         L"its",          L"C:\\x#1", L"C:\\x\\1",
+                                L"C:\\x 2\\a", L"file10.txt",   L"file9.txt",    L"",         L"\u00df",
+                                L"ss",          L"\u00c5ngstr\u00f6m", L"Zebra"};
+  for (const auto& a : texts) {
+    for (const auto& b : texts) {
+      int platform = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                                      b.data(), static_cast<int>(b.size())) - CSTR_EQUAL;
+      std::string x = collator.SortKey(a), y = collator.SortKey(b);
+      EXPECT_EQ(Sign(x.compare(y)), Sign(platform)) << ::testing::PrintToString(a) << " vs " << ::testing::PrintToString(b);
+    }
+  }
+  EXPECT_LT(collator.SortKey(L"apple"), collator.SortKey(L"Banana"));
+  EXPECT_EQ(collator.SortKey(L"ABC.txt"), collator.SortKey(L"abc.TXT"));
+  EXPECT_LT(collator.SortKey(L"\u00e4pfel"), collator.SortKey(L"birne"));  // not the code-unit order
 }
 
 class SearchOnRealFiles : public ::testing::Test {
