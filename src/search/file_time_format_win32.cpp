@@ -11,7 +11,7 @@ FILETIME ToFileTime(int64_t ticks) {
   return FILETIME{static_cast<DWORD>(value & 0xFFFFFFFFu), static_cast<DWORD>(value >> 32)};
 }
 
-std::wstring Formatted(int (*format)(LCID, DWORD, const SYSTEMTIME*, LPCWSTR, LPWSTR, int), DWORD flags,
+std::wstring Formatted(int(WINAPI* format)(LCID, DWORD, const SYSTEMTIME*, LPCWSTR, LPWSTR, int), DWORD flags,
                        const SYSTEMTIME& time) {
   wchar_t buffer[128];
   int length = format(LOCALE_USER_DEFAULT, flags, &time, nullptr, buffer, static_cast<int>(std::size(buffer)));
