@@ -197,7 +197,6 @@ void TFormSearch::FormShow() {
   unselected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   ::SendMessageW(controls().Handle(L"StringGrid1"), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>(&unselected));
-  ShowSortMarkers();
 }
 
 void TFormSearch::ApplyTexts() {
@@ -380,6 +379,7 @@ void TFormSearch::ShowSortMarkers() {
 LRESULT TFormSearch::StringGrid1GetDispInfo(const NMHDR& header) {
   auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
   int row = info.item.iItem + 1;
+  if (info.item.mask & LVIF_IMAGE) info.item.iImage = I_IMAGENONE;
   if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return 0;
   std::wstring text = row >= 1 && row < grid_.RowCount() ? CellText(grid_.Row(row), info.item.iSubItem, times_) : L"";
   size_t length = std::min(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
