@@ -122,15 +122,5 @@ TEST_F(GridSortingTest, TheReverseOrderKeepsEveryRowOfALongList) {
   EXPECT_EQ(sorting.SortCopyRowCount(), 31);
 }
 
-TEST_F(GridSortingTest, ShowingTheWindowForgetsEverySortState) {
-  Fill({Hit(L"b", 2), Hit(L"a", 1)});
-  ClickHeader(kPathColumn);
-  sorting.ResetForShow();
-  EXPECT_EQ(sorting.SortedColumn(), -1);
-  EXPECT_EQ(sorting.MarkerOf(kPathColumn), SortMarker::None);
-  EXPECT_FALSE(sorting.ColumnSortedAscending(kPathColumn));
-  EXPECT_EQ(sorting.SortCopyRowCount(), 1);
-}
-
 }  // namespace
 }  // namespace teko
