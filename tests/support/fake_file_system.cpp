@@ -27,6 +27,15 @@ std::wstring FakeFileSystem::ParentKey(const std::wstring& key) {
   return at == 2 ? key.substr(0, 3) : key.substr(0, at);
 }
 
+std::wstring FakeFileSystem::Resolve(const std::wstring& key) const {
+  std::wstring parentKey = ParentKey(key);
+  if (parentKey.empty()) return key;
+  std::wstring parent = Resolve(parentKey);
+  std::wstring resolved = parent + (parent.ends_with(L'\\') ? L"" : L"\\") + key.substr(key.find_last_of(L'\\') + 1);
+  auto it = nodes_.find(resolved);
+  return it != nodes_.end() && !it->second.linkTarget.empty() ? it->second.linkTarget : resolved;
+}
+
 FakeFileSystem::Node& FakeFileSystem::Ensure(std::wstring_view path, uint32_t attributes) {
   std::wstring normal = Normalise(path);
   if (normal.size() == 2 && normal[1] == L':') normal += L'\\';
@@ -83,16 +92,11 @@ uint32_t FakeFileSystem::ListFolder(std::wstring_view folder, std::wstring_view 
                                     std::vector<DirEntry>& entries) const {
   ++listingCount_;
   entries.clear();
-  std::wstring key = Key(folder);
+  std::wstring key = Resolve(Key(folder));
   if (auto fault = listingFaults_.find(key); fault != listingFaults_.end()) return fault->second;
   auto it = nodes_.find(key);
   if (it == nodes_.end() || !it->second.entry.IsDirectory()) return kErrorPathNotFound;
   const Node* shown = &it->second;
-  if (!shown->linkTarget.empty()) {
-    auto target = nodes_.find(shown->linkTarget);
-    if (target == nodes_.end()) return kErrorPathNotFound;
-    shown = &target->second;
-  }
   if (key.size() > 3) {
     for (const wchar_t* dots : {L".", L".."}) {
       if (MatchesMask(dots, pattern)) entries.push_back(DirEntry{dots, L"", kAttrDirectory, 0, 0});

@@ -16,8 +16,9 @@ class FakeFileSystem final : public FileSystem {
   void AddFolder(std::wstring_view path, uint32_t attributes = kAttrDirectory);
   void AddFile(std::wstring_view path, uint64_t size = 0, uint32_t attributes = kAttrArchive,
                std::wstring_view shortName = {}, int64_t lastWriteTime = 0);
-  // A folder entry marked as a reparse point whose listing shows `target`'s
-  // entries, as a junction would.
+  // A folder entry marked as a reparse point that leads to `target`, as a
+  // junction would: paths through it reach `target`'s entries, so a link to
+  // an ancestor makes a loop.
   void AddLink(std::wstring_view path, std::wstring_view target);
 
   void FailListing(std::wstring_view folder, uint32_t error = kErrorAccessDenied);
@@ -46,6 +47,8 @@ class FakeFileSystem final : public FileSystem {
   static std::wstring Normalise(std::wstring_view path);
   static std::wstring Key(std::wstring_view path);
   static std::wstring ParentKey(const std::wstring& key);
+  // The key a path reaches once every link on its way is followed.
+  std::wstring Resolve(const std::wstring& key) const;
   Node& Ensure(std::wstring_view path, uint32_t attributes);
   void Detach(const std::wstring& key);
 
