@@ -1,5 +1,7 @@
 #include "core/integer_text.h"
 
+#include "core/text.h"
+
 namespace teko {
 
 std::optional<int32_t> ParseInteger(std::wstring_view text) {
@@ -18,6 +20,11 @@ std::optional<int32_t> ParseInteger(std::wstring_view text) {
   if (negative) value = -value;
   if (value > INT32_MAX) return std::nullopt;
   return static_cast<int32_t>(value);
+}
+
+int32_t StrToInt(std::wstring_view text) {
+  if (auto value = ParseInteger(text)) return *value;
+  throw ConvertError("'" + Utf8FromWide(text) + "' is not a valid integer value");
 }
 
 }  // namespace teko
