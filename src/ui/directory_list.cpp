@@ -39,7 +39,8 @@ std::vector<DirectoryEntry> DirectoryEntries(std::wstring_view directory, const 
     entries.push_back({current, part, static_cast<int>(entries.size()), true});
   }
   int depth = static_cast<int>(entries.size());
-  for (const auto& name : subfolders) entries.push_back({JoinPath(entries.back().path, name), name, depth, false});
+  const std::wstring folder = entries.back().path;
+  for (const auto& name : subfolders) entries.push_back({JoinPath(folder, name), name, depth, false});
   return entries;
 }
 
