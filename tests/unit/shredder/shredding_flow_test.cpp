@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fake_shred_files.h"
-#include "shredder/pass_count.h"
 #include "shredder/shredder_texts.h"
 #include "support/fake_dialogs.h"
 
@@ -63,7 +62,8 @@ TEST_F(ShredSelectionTest, ThePassCountTextDecidesThePasses) {
     bool told;
   };
   for (Case c : {Case{L"abc", 4, true}, Case{L"", 4, true}, Case{L"0", 4, false}, Case{L"11", 4, false},
-                 Case{L"10", 20, false}, Case{L"1", 2, false}, Case{L" 3 ", 6, false}}) {
+                 Case{L"10", 20, false}, Case{L"1", 2, false}, Case{L" 3 ", 6, false},
+                 Case{L"-4", 4, false}, Case{L"2.5", 4, true}, Case{L"99999999999", 4, true}}) {
     FakeShredFiles fresh;
     files = std::move(fresh);
     dialogs = FakeDialogs();
@@ -137,15 +137,6 @@ TEST(IsDir, OnlyFoldersWithoutAnyDotInTheirPath) {
   EXPECT_EQ(SubfolderToOpen(files, L"C:\\", L"work"), L"C:\\work");
   EXPECT_EQ(SubfolderToOpen(files, L"C:\\work", L"old.data"), std::nullopt);
   EXPECT_EQ(SubfolderToOpen(files, L"C:\\work", L"README"), std::nullopt);
-}
-
-TEST(ReadPassCount, WholeNumbersOnly) {
-  EXPECT_EQ(ReadPassCount(L"7").count, 7);
-  EXPECT_FALSE(ReadPassCount(L"2.5").valid);
-  EXPECT_FALSE(ReadPassCount(L"3x").valid);
-  EXPECT_FALSE(ReadPassCount(L"99999999999").valid);
-  EXPECT_EQ(ReadPassCount(L"-4").count, kDefaultPassCount);
-  EXPECT_TRUE(ReadPassCount(L"-4").valid);
 }
 
 }  // namespace
