@@ -61,3 +61,13 @@ function(teko_pick_display out_var)
   endforeach()
   set(${out_var} ${number} PARENT_SCOPE)
 endfunction()
+
+# Adds every folder of the calling directory that has a CMakeLists.txt.
+macro(teko_add_subfolders)
+  file(GLOB _teko_subfolders LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(_teko_subfolder IN LISTS _teko_subfolders)
+    if(IS_DIRECTORY ${_teko_subfolder} AND EXISTS ${_teko_subfolder}/CMakeLists.txt)
+      add_subdirectory(${_teko_subfolder})
+    endif()
+  endforeach()
+endmacro()

@@ -128,7 +128,10 @@ void TFormSearch::Create(HWND owner) {
 
 void TFormSearch::BindEvents() {
   OnClick(L"BtnSearch", [this] { SearchClick(); });
-  OnClick(L"BtnStop", [this] { SearchClick(); });
+  // A click that reaches Stop after the search ended must not start another.
+  OnClick(L"BtnStop", [this] {
+    if (search_->Searching()) SearchClick();
+  });
   OnClick(L"BitBtn2", [this] { BitBtn2Click(); });
   OnNotify(L"StringGrid1", LVN_GETDISPINFOW, [this](const NMHDR& header) { return StringGrid1GetDispInfo(header); });
   OnNotify(L"StringGrid1", LVN_COLUMNCLICK, [this](const NMHDR& header) {

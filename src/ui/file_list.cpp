@@ -15,9 +15,9 @@ std::vector<FileListEntry> FileListEntries(const std::vector<DirEntry>& listing)
   for (const auto& entry : listing) {
     if (entry.name == L"." || entry.name == L"..") continue;
     if (entry.IsDirectory()) {
-      folders.push_back({L" " + entry.name, entry.attributes});
+      folders.push_back({L" " + entry.name, entry.attributes, entry.name});
     } else {
-      files.push_back({entry.name, entry.attributes});
+      files.push_back({entry.name, entry.attributes, entry.name});
     }
   }
   auto byName = [](const FileListEntry& a, const FileListEntry& b) {
@@ -37,10 +37,16 @@ void FileList::SetDirectory(std::wstring_view path) {
   Win32FileSystem files;
   files.ListFolder(directory_, L"*", listing);
   list_.Clear();
+  names_.clear();
   for (const auto& entry : FileListEntries(listing)) {
-    list_.Add(entry.caption, SmallIconIndexOfName(Trim(entry.caption), entry.attributes));
+    list_.Add(entry.caption, SmallIconIndexOfName(entry.name, entry.attributes));
+    names_.push_back(entry.name);
   }
   list_.EndUpdate();
+}
+
+std::wstring FileList::EntryName(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < names_.size() ? names_[static_cast<size_t>(index)] : std::wstring();
 }
 
 }  // namespace teko::ui

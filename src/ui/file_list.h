@@ -22,12 +22,16 @@ class FileList {
 
   int Count() const { return list_.Count(); }
   std::wstring ItemText(int index) const { return list_.Text(index); }
+  // The entry's own name: captions cannot tell " a" (a file whose name
+  // starts with a blank) from the folder "a".
+  std::wstring EntryName(int index) const;
   std::vector<int> SelectedIndexes() const { return list_.SelectedIndexes(); }
   int CurrentIndex() const { return list_.FocusedIndex(); }
 
  private:
   IconList list_;
   std::wstring directory_;
+  std::vector<std::wstring> names_;
 };
 
 // The captions of a listing in the list's order: subfolders first as
@@ -35,6 +39,7 @@ class FileList {
 struct FileListEntry {
   std::wstring caption;
   uint32_t attributes;
+  std::wstring name;
 };
 std::vector<FileListEntry> FileListEntries(const std::vector<DirEntry>& listing);
 

@@ -19,7 +19,7 @@ std::wstring ModuleCapacityText(std::wstring_view bytes) {
 }
 
 std::wstring FormFactorText(std::wstring_view code) {
-  std::optional<int64_t> value = ParseInteger(code);
+  std::optional<int64_t> value = ParseInteger64(code);
   switch (value.value_or(-1)) {
     case 2:
       return L"SIP";

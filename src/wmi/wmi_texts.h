@@ -6,11 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/integer_text.h"
+
 namespace teko {
 
-// A decimal whole number, blanks around it allowed; nothing for other text.
-std::optional<int64_t> ParseInteger(std::wstring_view text);
-std::optional<uint64_t> ParseUnsigned64(std::wstring_view text);
 // A value read as a number where empty text, and any other text that is no
 // number, counts as 0.
 int64_t WmiNumber(std::wstring_view text);

@@ -22,7 +22,7 @@ TEST(DirectoryEntries, ThePathFromTheRootThenTheSubfolders) {
   EXPECT_EQ(entries[2].caption, L"b");
   EXPECT_EQ(entries[3].path, L"C:\\a\\b\\x");
   EXPECT_EQ(entries[3].indent, 3);
-  EXPECT_EQ(entries[4].path, L"C:\\a\\b\\y");
+  EXPECT_EQ(entries[4].path, L"C:\\a\\b\\y");  // beside x, not inside it
   EXPECT_TRUE(entries[2].onPath);
   EXPECT_FALSE(entries[4].onPath);
 
