@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "cleaner/preview_file_system.h"
 #include "support/fake_file_system.h"
 
 namespace teko {
@@ -72,29 +71,6 @@ TEST_F(CleanerPreviewTest, ReportListsRulesFilesFoldersAndTotals) {
                                   L"Would remove folder: C:\\Windows\\Temp\\Sub",
                                   L"Would remove folder: C:\\Temp\\Empty\\Emptier",
                                   L"Would remove folder: C:\\Temp\\Empty", L"Files: 4", L"Bytes: 29"));
-}
-
-TEST(PreviewFileSystem, HidesWhatItRemovedAndRefusesAsThePlatformDoes) {
-  FakeFileSystem fs;
-  fs.AddFile(L"C:\\T\\a.txt");
-  fs.AddFile(L"C:\\T\\r.txt", 0, kAttrReadOnly);
-  fs.AddFile(L"C:\\T\\Sub\\b.txt");
-  PreviewFileSystem preview(fs);
-
-  EXPECT_EQ(preview.RemoveFile(L"C:\\T\\a.txt"), 0u);
-  EXPECT_EQ(preview.RemoveFile(L"C:\\t\\A.TXT"), kErrorFileNotFound);
-  EXPECT_EQ(preview.RemoveFile(L"C:\\T\\r.txt"), kErrorAccessDenied);
-  EXPECT_EQ(preview.RemoveFolder(L"C:\\T\\Sub"), kErrorDirNotEmpty);
-  EXPECT_EQ(preview.RemoveFile(L"C:\\T\\Sub\\b.txt"), 0u);
-  EXPECT_EQ(preview.RemoveFolder(L"C:\\T\\Sub"), 0u);
-  EXPECT_FALSE(preview.FolderExists(L"C:\\T\\Sub"));
-  EXPECT_FALSE(preview.FindFirst(L"C:\\T\\a.txt"));
-
-  std::vector<DirEntry> entries;
-  EXPECT_EQ(preview.ListFolder(L"C:\\T", L"*", entries), 0u);
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[2].name, L"r.txt");
-  EXPECT_EQ(fs.AllPaths().size(), 6u);
 }
 
 }  // namespace

@@ -166,14 +166,6 @@ TEST_F(DeletionEngineTest, FailedFolderRemovalIsIgnored) {
   EXPECT_TRUE(fs.Exists(L"C:\\T\\Busy"));
 }
 
-TEST_F(DeletionEngineTest, ANewRunStartsFromZero) {
-  fs.AddFile(L"C:\\T\\a.tmp");
-  Run({L"C:\\T\\*.tmp"});
-  fs.AddFile(L"C:\\T\\b.tmp");
-  EXPECT_THAT(Run({L"C:\\T\\*.tmp"}), ElementsAre(L"Deleted: C:\\T\\b.tmp"));
-  EXPECT_EQ(engine.totals().DeletedFileCount, 1);
-}
-
 class RecordingProgress final : public CleanerProgress {
  public:
   void RuleRangeSet(int maximum) override { events.push_back(L"range " + std::to_wstring(maximum)); }
