@@ -1,5 +1,8 @@
 #pragma once
-// Whole text files in the system's ANSI code page, as older tools expect.
+// Text files in the system's ANSI code page, as the saved cleaner log and
+// wininit.ini are kept.
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -7,10 +10,13 @@
 
 namespace teko {
 
-// The file's lines (CR LF, LF or CR end a line). Raises the platform error.
-std::vector<std::wstring> ReadAnsiLines(std::wstring_view path);
-// Replaces the file; every line, the last included, ends with CR LF. Raises
-// the platform error.
-void WriteAnsiLines(std::wstring_view path, std::span<const std::wstring> lines);
+// The file's lines (CR LF, LF or CR ends); nothing when it cannot be opened
+// or read.
+std::optional<std::vector<std::wstring>> ReadAnsiLines(std::wstring_view path);
+
+// Replaces the file with the lines, each ended by CR LF, without a
+// byte-order mark. 0, or the platform error when the file could not be
+// created or written.
+uint32_t WriteAnsiLines(std::wstring_view path, std::span<const std::wstring> lines);
 
 }  // namespace teko

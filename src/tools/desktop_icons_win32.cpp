@@ -5,6 +5,7 @@
 
 #include "core/paths.h"
 #include "platform/ansi_text_file_win32.h"
+#include "platform/os_error_win32.h"
 #include "tools/remote_buffer_win32.h"
 
 namespace teko {
@@ -57,9 +58,14 @@ bool Win32IconPositionFile::Exists() const {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::wstring> Win32IconPositionFile::ReadLines() const { return ReadAnsiLines(path_); }
+// A file that cannot be read holds no positions, as an empty one.
+std::vector<std::wstring> Win32IconPositionFile::ReadLines() const {
+  return ReadAnsiLines(path_).value_or(std::vector<std::wstring>());
+}
 
-void Win32IconPositionFile::WriteLines(std::span<const std::wstring> lines) { WriteAnsiLines(path_, lines); }
+void Win32IconPositionFile::WriteLines(std::span<const std::wstring> lines) {
+  if (uint32_t error = WriteAnsiLines(path_, lines)) throw MakeOsError(error);
+}
 
 std::wstring IconPositionFilePath(std::wstring_view commonAppData) {
   return JoinPath(commonAppData, kIconPositionFileName);

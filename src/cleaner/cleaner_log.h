@@ -1,0 +1,37 @@
+#pragma once
+// The cleaner log: what a run deleted or could not delete, in the order it
+// happened. Its text has exactly three line forms.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace teko {
+
+enum class CleanerLogKind {
+  Deleted,       // a file was deleted
+  AccessDenied,  // deleting an existing file failed
+  FolderDenied,  // a folder rule could not list a folder; the path is the rule's folder
+};
+
+struct CleanerLogEntry {
+  CleanerLogKind kind;
+  std::wstring path;
+
+  bool operator==(const CleanerLogEntry&) const = default;
+};
+
+// The text before the path, by kind.
+using CleanerLogPrefixes = std::array<std::wstring_view, 3>;
+
+inline constexpr CleanerLogPrefixes kCleanerLogPrefixes = {
+    L"Deleted: ",
+    L"Access denied: ",
+    L"Access denied! Run Purgo as admin to get access to folder: ",
+};
+
+std::wstring CleanerLogLine(const CleanerLogEntry& entry, const CleanerLogPrefixes& prefixes = kCleanerLogPrefixes);
+std::vector<std::wstring> CleanerLogLines(const std::vector<CleanerLogEntry>& log,
+                                          const CleanerLogPrefixes& prefixes = kCleanerLogPrefixes);
+
+}  // namespace teko
