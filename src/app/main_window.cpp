@@ -52,6 +52,7 @@ void TFormSysInfo::Create() {
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
+  BindProcessPage();
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the
   // application-wide error event at work. Nothing else sends it.
@@ -80,6 +81,10 @@ void TFormSysInfo::RefreshActivePage() {
     return;
   }
   switch (index) {
+    case kPageProcess:
+      // As a click on the page's "Refresh" button.
+      processPage_->page().BtnRefreshClick();
+      break;
     case kPageAbout:
       RefreshAboutPage();
       break;
@@ -87,6 +92,15 @@ void TFormSysInfo::RefreshActivePage() {
       // Pages without a filler keep their design captions; "Control" has nothing to refresh.
       break;
   }
+}
+
+void TFormSysInfo::BindProcessPage() {
+  processPage_ = std::make_unique<ProcessPageController>(controls(), handle());
+  ProcessPage& page = processPage_->page();
+  OnClick(L"BtnRefresh", [&page] { page.BtnRefreshClick(); });
+  OnClick(L"BtnKill", [&page] { page.BtnKillClick(); });
+  OnClick(L"BitBtn24", [&page] { page.BitBtn24Click(); });
+  OnClick(L"ListBox1", [&page] { page.ListBox1Click(); });
 }
 
 void TFormSysInfo::RefreshAboutPage() { controls().SetText(L"LabelRelease", GetFileVersionText(ExecutablePath())); }

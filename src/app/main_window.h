@@ -1,9 +1,11 @@
 #pragma once
 // The main window TFormSysInfo: twelve pages, refreshed from scratch each
 // time a page is shown; the tools page opens everything else.
+#include <memory>
 #include <string>
 
 #include "app/info_sources.h"
+#include "process/process_page_controller_window.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -32,9 +34,11 @@ class TFormSysInfo final : public ui::Form {
   void LabelUrlClick();
   void RefreshAboutPage();
   RECT PageControlBounds() const;
+  void BindProcessPage();
 
   InfoSources sources_;
   ui::TabPages pages_;
+  std::unique_ptr<ProcessPageController> processPage_;
   UINT raiseTestErrorMessage_ = 0;
 };
 
