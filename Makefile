@@ -33,3 +33,8 @@ run: win64
 
 clean:
 	rm -rf build
+
+# Every benchmark, each against its peer in the same run (not part of `make test`).
+.PHONY: bench
+bench: win64 native
+	@for run in bench/*/run; do echo "== $$run"; $$run || exit 1; done

@@ -46,3 +46,18 @@ function(teko_windows_path out_var path)
   string(REPLACE "/" "\\" win "${path}")
   set(${out_var} "Z:${win}" PARENT_SCOPE)
 endfunction()
+
+# Windows opened under Wine need an X display: the tests share one virtual
+# display per build tree, on a display number free when configured.
+function(teko_pick_display out_var)
+  string(MD5 hash "${CMAKE_BINARY_DIR}")
+  string(SUBSTRING "${hash}" 0 4 prefix)
+  math(EXPR number "0x${prefix} % 5000 + 1000")
+  foreach(attempt RANGE 50)
+    if(NOT EXISTS /tmp/.X11-unix/X${number} AND NOT EXISTS /tmp/.X${number}-lock)
+      break()
+    endif()
+    math(EXPR number "${number} + 1")
+  endforeach()
+  set(${out_var} ${number} PARENT_SCOPE)
+endfunction()

@@ -71,6 +71,13 @@ Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
       return {kClockClassName, base, 0};
     case ControlKind::Panel:
       return {L"", base, 0};
+    case ControlKind::IconComboBox:
+      return {WC_COMBOBOXEXW, base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::IconList:
+      return {WC_LISTVIEWW,
+              base | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                  (has(kMultiSelect) ? 0u : LVS_SINGLESEL),
+              WS_EX_CLIENTEDGE};
     case ControlKind::ListView:
       return {WC_LISTVIEWW,
               base | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | (has(kVirtual) ? LVS_OWNERDATA : 0u) |
@@ -82,7 +89,8 @@ Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
 
 bool IsList(const ControlSpec& spec) { return spec.kind == ControlKind::ListBox; }
 bool IsCombo(const ControlSpec& spec) {
-  return spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::DropDownList;
+  return spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::DropDownList ||
+         spec.kind == ControlKind::IconComboBox;
 }
 
 std::wstring WindowText(HWND window) {
@@ -167,11 +175,14 @@ void ControlSet::Create(Control& control, int dpi) {
       ::SendMessageW(control.hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                      LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_HEADERDRAGDROP);
       break;
+    case ControlKind::IconList:
+      ::SendMessageW(control.hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+      break;
     default:
       break;
   }
-  Place(control, dpi);
   ApplyFont(control, dpi);
+  Place(control, dpi);
   LoadPicture(control, dpi);
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/application.h"
+
 namespace teko::ui {
 
 namespace {
@@ -21,6 +23,10 @@ void SetUncaughtErrorEvent(std::function<void(const std::exception_ptr&)> event)
 void HandleUncaught() noexcept {
   std::exception_ptr error = std::current_exception();
   ++g_count;
+  // Visible from outside, so tests can tell that an error ended here.
+  if (HWND main = Application::Instance().mainWindow()) {
+    ::SetPropW(main, L"Teko.UncaughtErrors", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(g_count)));
+  }
   try {
     if (error) std::rethrow_exception(error);
     g_lastMessage = "unknown error";

@@ -13,6 +13,13 @@ namespace {
 int ClickCode(ControlKind kind) { return kind == ControlKind::ListBox ? LBN_SELCHANGE : BN_CLICKED; }
 int DoubleClickCode(ControlKind kind) { return kind == ControlKind::ListBox ? LBN_DBLCLK : STN_DBLCLK; }
 
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+  if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 Form::~Form() {
@@ -87,15 +94,7 @@ int Form::ShowModal() {
   // Every other window of the program takes no input meanwhile.
   std::vector<HWND> disabled;
   DWORD thread = ::GetCurrentThreadId();
-  ::EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM list) -> BOOL {
-        if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  ::EnumThreadWindows(thread, CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
   std::erase(disabled, handle());
   for (HWND window : disabled) ::EnableWindow(window, FALSE);
 
@@ -137,6 +136,10 @@ void Form::OnSelect(std::wstring_view control, std::function<void()> handler) {
 
 void Form::OnChange(std::wstring_view control, std::function<void()> handler) {
   handlers_[{controls_.Id(control), EN_CHANGE}] = std::move(handler);
+}
+
+void Form::OnNotify(std::wstring_view control, UINT code, std::function<LRESULT(const NMHDR&)> handler) {
+  notifyHandlers_[{controls_.Id(control), code}] = std::move(handler);
 }
 
 void Form::Dispatch(int id, int code) {
@@ -182,6 +185,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Dispatch(static_cast<int>(header.idFrom), BN_CLICKED);
         return 0;
       }
+      auto bound = notifyHandlers_.find({static_cast<int>(header.idFrom), header.code});
+      if (bound != notifyHandlers_.end()) return bound->second(header);
       bool handled = false;
       LRESULT result = FormNotify(header, handled);
       return handled ? result : Default(message, wParam, lParam);

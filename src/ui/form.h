@@ -71,12 +71,16 @@ class Form : public Window {
   bool PreviewKeyDown(unsigned key);
   bool keyPreview() const { return spec_.keyPreview; }
 
- protected:
   // Bind a control's events by name.
   void OnClick(std::wstring_view control, std::function<void()> handler);
   void OnDoubleClick(std::wstring_view control, std::function<void()> handler);
   void OnSelect(std::wstring_view control, std::function<void()> handler);  // combo box picked, list selection
   void OnChange(std::wstring_view control, std::function<void()> handler);  // text fields
+  // A notification (WM_NOTIFY code) from a named control; the handler's
+  // result is the message's result.
+  void OnNotify(std::wstring_view control, UINT code, std::function<LRESULT(const NMHDR&)> handler);
+
+ protected:
 
   virtual void FormShow() {}
   virtual void FormClose() {}   // before a secondary form hides
@@ -105,6 +109,7 @@ class Form : public Window {
   int modalResult_ = kModalNone;
   HBRUSH background_ = nullptr;
   std::map<std::pair<int, int>, std::function<void()>> handlers_;  // (control id, notification code)
+  std::map<std::pair<int, UINT>, std::function<LRESULT(const NMHDR&)>> notifyHandlers_;
 };
 
 }  // namespace teko::ui

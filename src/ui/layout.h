@@ -25,6 +25,8 @@ enum class ControlKind : uint8_t {
   Clock,         // time and date, kept current
   Panel,         // container for other controls (see `parent`)
   ListView,      // report-mode list
+  IconComboBox,  // drop-down list whose entries carry icons (drive boxes)
+  IconList,      // one-column list whose entries carry icons (folder and file lists)
 };
 
 // Style flags of a row; the builder maps them to platform styles.

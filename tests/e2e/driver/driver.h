@@ -1,0 +1,8 @@
+#pragma once
+// The end-to-end driver: start the program, act as a user, read back.
+#include "driver/app_process.h"
+#include "driver/message_boxes.h"
+#include "driver/remote_buffer.h"
+#include "driver/screenshot.h"
+#include "driver/user_actions.h"
+#include "driver/wait.h"
