@@ -13,12 +13,11 @@ namespace teko {
 inline constexpr std::wstring_view kSuspectWarning = L"Suspect process list entry! ";
 
 // The entries of a fresh snapshot in snapshot order (the list keeps itself
-// sorted); shows the warning when a suspect is among them. Throws OsError
-// when the snapshot cannot be read, before any warning.
-std::vector<std::wstring> FillProcessList(ProcessSnapshot& snapshot, Dialogs& dialogs);
+// sorted). Throws OsError when the snapshot cannot be read.
+std::vector<std::wstring> ReadProcessEntries(ProcessSnapshot& snapshot);
 
-// " name" for each entry containing "keylog" or "keelog" (lower case only),
-// in order; empty when there is none.
-std::wstring SuspectText(std::span<const std::wstring> entries);
+// One warning naming, in order, every entry that contains "keylog" or
+// "keelog" (lower case only); nothing when there is none.
+void WarnAboutSuspects(std::span<const std::wstring> entries, Dialogs& dialogs);
 
 }  // namespace teko

@@ -29,7 +29,10 @@ ProcessPage::ProcessPage(ProcessPageView& view, ProcessServices services, std::w
 void ProcessPage::BtnRefreshClick() {
   view_.SetEntries({});
   view_.SetDetails({});
-  view_.SetEntries(FillProcessList(services_.snapshot, services_.dialogs));
+  // The list is filled before the warning, so it shows behind the box.
+  auto entries = ReadProcessEntries(services_.snapshot);
+  view_.SetEntries(entries);
+  WarnAboutSuspects(entries, services_.dialogs);
 }
 
 void ProcessPage::BitBtn24Click() {
