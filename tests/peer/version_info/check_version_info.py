@@ -16,6 +16,7 @@ import argparse
 import os
 import subprocess
 import sys
+import tempfile
 
 try:
     import pefile
@@ -109,9 +110,14 @@ def reader_views(reader, paths):
     views = {}
     for start in range(0, len(paths), BATCH):
         batch = paths[start:start + BATCH]
-        result = subprocess.run(["wine", reader] + batch, capture_output=True, timeout=600)
+        # A file, not a pipe: a wineserver started by this run keeps the
+        # handles it inherited until the prefix is idle.
+        with tempfile.TemporaryFile() as output:
+            subprocess.run(["wine", reader] + batch, stdout=output, stderr=subprocess.DEVNULL, timeout=600)
+            output.seek(0)
+            text = output.read().decode("utf-8", "replace")
         current = None
-        for line in result.stdout.decode("utf-8", "replace").splitlines():
+        for line in text.splitlines():
             line = line.rstrip("\r")
             if not line.startswith("  "):
                 current = views.setdefault(line, [None, [], None])

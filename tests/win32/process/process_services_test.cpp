@@ -35,8 +35,8 @@ class Sleepers {
     std::wstring commandLine = L"\"" + path_ + L"\" 60";
     STARTUPINFOW startup{sizeof(STARTUPINFOW)};
     PROCESS_INFORMATION info{};
-    EXPECT_TRUE(::CreateProcessW(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                                 nullptr, nullptr, &startup, &info));
+    EXPECT_TRUE(::CreateProcessW(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &info));
     ::CloseHandle(info.hThread);
     processes_.emplace_back(info.hProcess);
     return info.dwProcessId;
