@@ -220,28 +220,5 @@ TEST(FileVersionInfo, InconsistentLengthsAreMalformed) {
   ExpectMalformed(tableBeyondFileInfo);
 }
 
-TEST(FileVersionInfo, EveryTruncationParsesOrFailsCleanly) {
-  auto full = Resource({StringFileInfo({StringTable(L"040904b0", {TextString(L"CompanyName", L"Makers"),
-                                                                  BinaryString(L"Bin", {1, 2})})}),
-                        VarFileInfo({0x04B00409})});
-  for (bool wide : {true, false}) {
-    auto bytes = wide ? full : Resource({StringFileInfo({StringTable(L"040904b0", {TextString(L"X", L"y", false)})})},
-                                        false);
-    for (size_t size = 0; size < bytes.size(); ++size) {
-      std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(size));
-      // The root still claims the full length, so every cut is malformed.
-      EXPECT_THROW(TFileVersionInfo{cut}, EFileVersionInfoError) << "size " << size;
-      PutWord(bytes, 0, static_cast<uint16_t>(size));
-      std::vector<uint8_t> shortened(bytes);
-      try {
-        TFileVersionInfo info(shortened);
-        EXPECT_LE(info.AllEntries().size(), 2u);
-      } catch (const EFileVersionInfoError&) {
-      }
-      PutWord(bytes, 0, static_cast<uint16_t>(bytes.size()));
-    }
-  }
-}
-
 }  // namespace
 }  // namespace teko
