@@ -80,7 +80,7 @@ std::wstring_view VersionKey(int index) {
 // the block it belongs to, and every block against its parent.
 class VersionResourceWalk {
  public:
-  VersionResourceWalk(TFileVersionInfo& info) : info_(info), data_(info.raw_) {}
+  explicit VersionResourceWalk(TFileVersionInfo& info) : info_(info), data_(info.raw_) {}
 
   // True when the resource is well formed.
   bool Run() {
@@ -128,15 +128,15 @@ class VersionResourceWalk {
 
   // The header at `start`; nothing when it does not fit before `limit`.
   std::optional<Block> Header(size_t start, size_t limit) const {
-    size_t fixedWords = wide_ ? 6 : 4;
-    if (start + fixedWords > limit) return std::nullopt;
+    size_t headerBytes = wide_ ? 6 : 4;
+    if (start + headerBytes > limit) return std::nullopt;
     Block block{};
     uint16_t length = Word(start);
     if (length == 0 || start + length > limit) return std::nullopt;
     block.end = start + length;
     block.valueLength = Word(start + 2);
     block.type = wide_ ? Word(start + 4) : kTypeText;
-    size_t position = start + fixedWords;
+    size_t position = start + headerBytes;
     auto key = Text(position, block.end);
     if (!key) return std::nullopt;
     block.key = std::move(*key);
