@@ -2,13 +2,18 @@
 
 #include <algorithm>
 
+#include "app/main_pages.h"
+#include "app/os_page_fillers.h"
+
 namespace teko {
 
 std::span<const InfoPage> InfoPages() {
   static const InfoPage pages[] = {
-      {-1, L"", nullptr},
+      {kPageSystem, L"System", FillSystemPage},
+      {kPageFolders, L"Folders", FillFoldersPage},
+      {kPageNetwork, L"Network", FillNetworkPage},
   };
-  return std::span<const InfoPage>(pages).subspan(1);
+  return pages;
 }
 
 const InfoPage* FindInfoPage(int index) {

@@ -8,9 +8,9 @@
 #include "app/info_pages.h"
 #include "app/main_pages.h"
 #include "app/version_text.h"
-#include "platform/input_language_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
+#include "sysinfo/win32_seams.h"
 #include "ui/application.h"
 #include "ui/control_sink.h"
 
@@ -32,7 +32,7 @@ ui::FormSpec MainFormSpec() {
 
 }  // namespace
 
-TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()) {}
+TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {}
 
 RECT TFormSysInfo::PageControlBounds() const {
   RECT client;
@@ -42,6 +42,7 @@ RECT TFormSysInfo::PageControlBounds() const {
 
 void TFormSysInfo::Create() {
   CreateForm();
+  online_.SetOwner(handle());
   auto pageList = MainPages();
   std::vector<std::wstring_view> captions;
   for (const auto& page : pageList) captions.push_back(page.caption);
@@ -71,7 +72,7 @@ void TFormSysInfo::FormShow() {
 }
 
 void TFormSysInfo::ApplyLanguageRule() {
-  ui::Application::Instance().SetHelpFile(HelpFileFor(ExecutableFolder(), QueryDefaultInputLanguage()));
+  ui::Application::Instance().SetHelpFile(HelpFileFor(ExecutableFolder(), sources_.ComputerInfo.System().DefaultInputLanguage()));
 }
 
 void TFormSysInfo::PageControl1Change() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/info_sources.h"
+#include "app/online_check_win32.h"
 #include "process/process_page_controller_window.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
@@ -36,6 +37,7 @@ class TFormSysInfo final : public ui::Form {
   RECT PageControlBounds() const;
   void BindProcessPage();
 
+  Win32OnlineCheck online_;
   InfoSources sources_;
   ui::TabPages pages_;
   std::unique_ptr<ProcessPageController> processPage_;

@@ -1,0 +1,73 @@
+// tekoinfo.exe: the information pages as text or JSON, filled by the very
+// fillers the main window uses.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/info_pages.h"
+#include "app/info_report.h"
+#include "app/main_pages.h"
+#include "app/online_check_win32.h"
+#include "app/report_arguments.h"
+#include "app/report_render.h"
+#include "core/text.h"
+#include "platform/handles_win32.h"
+#include "sysinfo/win32_seams.h"
+
+namespace {
+
+using namespace teko;
+
+constexpr int kExitDone = 0;
+constexpr int kExitPageFailed = 1;
+constexpr int kExitBadArguments = 2;
+
+// A console gets UTF-16; a file or pipe gets the UTF-8 bytes.
+void Write(DWORD stream, const std::string& utf8) {
+  HANDLE handle = ::GetStdHandle(stream);
+  if (!handle || handle == INVALID_HANDLE_VALUE) return;
+  DWORD mode = 0;
+  DWORD written = 0;
+  if (::GetConsoleMode(handle, &mode)) {
+    std::wstring text = WideFromUtf8(utf8);
+    ::WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return;
+  }
+  ::WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+}
+
+std::span<const ui::ControlSpec> LayoutOfPage(int pageIndex) { return MainPages()[pageIndex].layout(); }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::wstring> arguments(argv + 1, argv + argc);
+  std::vector<std::wstring_view> pageNames;
+  for (const InfoPage& page : InfoPages()) pageNames.push_back(page.name);
+
+  ParsedArguments parsed = ParseReportArguments(arguments, pageNames);
+  if (!parsed.error.empty()) {
+    Write(STD_ERROR_HANDLE, Utf8FromWide(L"tekoinfo: " + parsed.error + L"\n" + ReportUsage(pageNames)));
+    return kExitBadArguments;
+  }
+  if (parsed.request.help) {
+    Write(STD_OUTPUT_HANDLE, Utf8FromWide(ReportUsage(pageNames)));
+    return kExitDone;
+  }
+
+  ComApartment apartment;
+  Win32OnlineCheck online;
+  InfoSources sources(Win32ComputerInfoSeams(), online);
+  std::vector<InfoPage> pages = SelectPages(InfoPages(), parsed.request.pages);
+  std::vector<PageReport> reports = CollectReports(sources, pages, LayoutOfPage);
+  Write(STD_OUTPUT_HANDLE, parsed.request.json ? ReportJson(reports) : ReportText(reports));
+
+  int exitCode = kExitDone;
+  for (const PageReport& report : reports) {
+    if (report.error.empty()) continue;
+    Write(STD_ERROR_HANDLE, Utf8FromWide(L"tekoinfo: page " + report.page + L" stopped: " + report.error + L"\n"));
+    exitCode = kExitPageFailed;
+  }
+  return exitCode;
+}

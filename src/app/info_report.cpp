@@ -1,0 +1,97 @@
+#include "app/info_report.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "app/value_captions.h"
+#include "core/text.h"
+
+namespace teko {
+
+namespace {
+
+class EntryList {
+ public:
+  EntryList(std::vector<ReportEntry>& entries, std::span<const ui::ControlSpec> layout)
+      : entries_(entries), layout_(layout) {}
+
+  ReportEntry& Of(std::wstring_view control, ReportEntry::Kind kind) {
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const ReportEntry& e) { return e.control == control; });
+    if (it == entries_.end()) {
+      ReportEntry entry;
+      entry.control = control;
+      std::wstring_view caption = CaptionOf(layout_, control);
+      entry.caption = caption.empty() ? control : caption;
+      entries_.push_back(std::move(entry));
+      it = entries_.end() - 1;
+    }
+    it->kind = kind;
+    return *it;
+  }
+
+ private:
+  std::vector<ReportEntry>& entries_;
+  std::span<const ui::ControlSpec> layout_;
+};
+
+}  // namespace
+
+PageReport ReportOfWrites(std::wstring_view page, const RecordingSink& sink, std::span<const ui::ControlSpec> layout) {
+  PageReport report;
+  report.page = page;
+  EntryList entries(report.entries, layout);
+  using Verb = RecordingSink::Verb;
+  using Kind = ReportEntry::Kind;
+  for (const RecordingSink::Write& write : sink.writes()) {
+    switch (write.verb) {
+      case Verb::SetText:
+        entries.Of(write.control, Kind::Text).text = write.text;
+        break;
+      case Verb::AppendText:
+        entries.Of(write.control, Kind::Text).text += write.text;
+        break;
+      case Verb::ShowYesNo:
+      case Verb::SetVisible:
+      case Verb::ShowOneOf:
+        entries.Of(write.control, Kind::YesNo).yes = write.number != 0;
+        break;
+      case Verb::SetProgress:
+        entries.Of(write.control, Kind::Number).number = write.number;
+        break;
+      case Verb::SetLines:
+        entries.Of(write.control, Kind::Lines).lines = sink.Find(write.control)->lines;
+        break;
+    }
+  }
+  return report;
+}
+
+std::vector<PageReport> CollectReports(InfoSources& sources, std::span<const InfoPage> pages, PageLayoutOf layoutOf) {
+  std::vector<PageReport> reports;
+  for (const InfoPage& page : pages) {
+    RecordingSink sink;
+    std::wstring error;
+    try {
+      page.fill(sources, sink);
+    } catch (const std::exception& e) {
+      error = WideFromUtf8(e.what());
+      if (error.empty()) error = L"unknown error";
+    }
+    reports.push_back(ReportOfWrites(page.name, sink, layoutOf(page.index)));
+    reports.back().error = error;
+  }
+  return reports;
+}
+
+std::vector<InfoPage> SelectPages(std::span<const InfoPage> pages, std::span<const std::wstring> names) {
+  std::vector<InfoPage> selected;
+  for (const InfoPage& page : pages) {
+    bool wanted = names.empty() || std::any_of(names.begin(), names.end(), [&](const std::wstring& name) {
+                    return EqualsIgnoringAsciiCase(name, page.name);
+                  });
+    if (wanted) selected.push_back(page);
+  }
+  return selected;
+}
+
+}  // namespace teko

@@ -1,0 +1,89 @@
+#include "app/report_arguments.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+
+namespace teko {
+
+namespace {
+
+struct Option {
+  std::wstring_view name;
+  std::wstring_view value;  // empty: a flag; ending in "...": one or more values
+  std::wstring_view help;
+  void (*apply)(ReportRequest& request, std::span<const std::wstring> values);
+};
+
+constexpr Option kOptions[] = {
+    {L"--json", {}, L"print one JSON object per page: control name to shown text",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.json = true; }},
+    {L"--page", L"NAME", L"print only that page (may be given more than once)",
+     [](ReportRequest& request, std::span<const std::wstring> values) {
+       request.pages.insert(request.pages.end(), values.begin(), values.end());
+     }},
+    {L"--help", {}, L"print this help",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.help = true; }},
+};
+
+bool IsOption(std::wstring_view argument) { return StartsWith(argument, L"--"); }
+
+std::wstring PageNamed(std::wstring_view name, std::span<const std::wstring_view> pageNames) {
+  auto it = std::find_if(pageNames.begin(), pageNames.end(),
+                         [&](std::wstring_view page) { return EqualsIgnoringAsciiCase(page, name); });
+  return it == pageNames.end() ? std::wstring() : std::wstring(*it);
+}
+
+}  // namespace
+
+ParsedArguments ParseReportArguments(std::span<const std::wstring> arguments,
+                                     std::span<const std::wstring_view> pageNames) {
+  ParsedArguments parsed;
+  for (size_t i = 0; i < arguments.size();) {
+    const std::wstring& argument = arguments[i++];
+    auto option = std::find_if(std::begin(kOptions), std::end(kOptions),
+                               [&](const Option& o) { return o.name == argument; });
+    if (option == std::end(kOptions)) {
+      parsed.error = L"unknown argument \"" + argument + L"\"";
+      return parsed;
+    }
+    size_t first = i;
+    if (!option->value.empty()) {
+      size_t most = EndsWith(option->value, L"...") ? arguments.size() : first + 1;
+      while (i < arguments.size() && i < most && !IsOption(arguments[i])) ++i;
+      if (i == first) {
+        parsed.error = std::wstring(option->name) + L" needs " + std::wstring(option->value);
+        return parsed;
+      }
+    }
+    option->apply(parsed.request, std::span<const std::wstring>(arguments).subspan(first, i - first));
+  }
+  for (std::wstring& page : parsed.request.pages) {
+    std::wstring known = PageNamed(page, pageNames);
+    if (known.empty()) {
+      parsed.error = L"unknown page \"" + page + L"\"";
+      return parsed;
+    }
+    page = known;
+  }
+  return parsed;
+}
+
+std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
+  std::wstring usage = L"Usage: tekoinfo";
+  size_t width = 0;
+  for (const Option& option : kOptions) {
+    usage += L" [" + std::wstring(option.name) + (option.value.empty() ? L"" : L" " + std::wstring(option.value)) + L"]";
+    width = std::max(width, option.name.size() + 1 + option.value.size());
+  }
+  usage += L"\nPrints the information pages as the main window shows them.\n";
+  for (const Option& option : kOptions) {
+    std::wstring left = std::wstring(option.name) + (option.value.empty() ? L"" : L" " + std::wstring(option.value));
+    usage += L"  " + left + std::wstring(width - left.size() + 2, L' ') + std::wstring(option.help) + L"\n";
+  }
+  usage += L"Pages:";
+  for (std::wstring_view page : pageNames) usage += L" " + std::wstring(page);
+  return usage + L"\nExit codes: 0 done, 1 a page could not be read completely, 2 bad arguments.\n";
+}
+
+}  // namespace teko

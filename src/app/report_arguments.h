@@ -1,0 +1,27 @@
+#pragma once
+// tekoinfo's command line. Options are a table: a new one is a new row.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace teko {
+
+struct ReportRequest {
+  bool help = false;
+  bool json = false;
+  std::vector<std::wstring> pages;  // as the page list spells them; empty: every page
+};
+
+struct ParsedArguments {
+  ReportRequest request;
+  std::wstring error;  // not empty: the arguments are bad
+};
+
+// `pageNames` are the pages --page accepts (any case).
+ParsedArguments ParseReportArguments(std::span<const std::wstring> arguments,
+                                     std::span<const std::wstring_view> pageNames);
+
+std::wstring ReportUsage(std::span<const std::wstring_view> pageNames);
+
+}  // namespace teko

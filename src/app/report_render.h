@@ -1,0 +1,18 @@
+#pragma once
+// The report as text for people and as JSON for programs, both UTF-8.
+#include <span>
+#include <string>
+
+#include "app/info_report.h"
+
+namespace teko {
+
+// Each page under its name as a heading, one "caption value" line per
+// control with the values aligned; yes/no as "yes" or "no".
+std::string ReportText(std::span<const PageReport> reports);
+
+// One object per page: control name to shown text, yes/no as booleans,
+// positions as numbers, lists as arrays of strings.
+std::string ReportJson(std::span<const PageReport> reports);
+
+}  // namespace teko

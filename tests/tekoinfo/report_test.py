@@ -1,0 +1,56 @@
+#!/usr/bin/env python3
+"""tekoinfo under Wine: valid JSON with every page, --page, --help and bad
+arguments. Usage: report_test.py TEKOINFO_EXE (Wine environment set)."""
+import json
+import subprocess
+import sys
+
+EXE = sys.argv[1]
+PAGES = ["System", "Folders", "Network"]
+failures = []
+
+
+def run(*arguments):
+    return subprocess.run(["wine", EXE, *arguments], capture_output=True, timeout=120)
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+every = run("--json")
+check(every.returncode == 0, f"--json exit code {every.returncode}: {every.stderr!r}")
+report = json.loads(every.stdout.decode("utf-8"))
+check(list(report) == PAGES, f"pages {list(report)}")
+system = report.get("System", {})
+check(system.get("LabelVersionM", "").isdigit(), f"LabelVersionM {system.get('LabelVersionM')!r}")
+check(system.get("LabelBuild", "").isdigit(), f"LabelBuild {system.get('LabelBuild')!r}")
+check(system.get("LabelDefBrowser", "").lower().endswith(".exe"), f"LabelDefBrowser {system.get('LabelDefBrowser')!r}")
+check(len(report.get("Folders", {})) == 12, f"Folders {report.get('Folders')}")
+for name, value in report.get("Folders", {}).items():
+    check(isinstance(value, str) and value[1:3] == ":\\" and not value.endswith("\\"), f"{name} {value!r}")
+network = report.get("Network", {})
+check(isinstance(network.get("ImageOnline"), bool), f"ImageOnline {network.get('ImageOnline')!r}")
+check("ImageOffline" not in network, "the yes/no pair is one boolean")
+
+one = run("--page", "folders", "--json")
+check(one.returncode == 0 and list(json.loads(one.stdout)) == ["Folders"], f"--page folders: {one.stdout[:200]!r}")
+
+text = run().stdout.decode("utf-8")
+for page in PAGES:
+    check(f"\n{page}\n" in "\n" + text, f"heading {page} missing from the text report")
+check("  Product Name:" in text and "  Temp:" in text and "  Currently online:" in text, "captions missing")
+
+usage = run("--help")
+check(usage.returncode == 0 and b"--page NAME" in usage.stdout, f"--help: {usage.returncode} {usage.stdout!r}")
+
+for bad in (["--verbose"], ["--page"], ["--page", "Nowhere"], ["System"]):
+    result = run(*bad)
+    check(result.returncode == 2, f"{bad}: exit code {result.returncode}")
+    check(b"Usage: tekoinfo" in result.stderr and not result.stdout, f"{bad}: usage on stderr only")
+
+for failure in failures:
+    print("FAILED:", failure)
+print(f"{len(failures)} failures")
+sys.exit(1 if failures else 0)

@@ -1,0 +1,44 @@
+#include "app/report_arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace teko {
+namespace {
+
+const std::wstring_view kPages[] = {L"System", L"Folders", L"Network"};
+
+ParsedArguments Parse(std::vector<std::wstring> arguments) { return ParseReportArguments(arguments, kPages); }
+
+TEST(ReportArguments, NoArgumentsAskForEveryPageAsText) {
+  ParsedArguments parsed = Parse({});
+  EXPECT_EQ(parsed.error, L"");
+  EXPECT_FALSE(parsed.request.json);
+  EXPECT_TRUE(parsed.request.pages.empty());
+}
+
+TEST(ReportArguments, PagesInAnyCaseTakeTheirListedSpelling) {
+  ParsedArguments parsed = Parse({L"--page", L"folders", L"--json", L"--page", L"NETWORK"});
+  EXPECT_EQ(parsed.error, L"");
+  EXPECT_TRUE(parsed.request.json);
+  EXPECT_EQ(parsed.request.pages, (std::vector<std::wstring>{L"Folders", L"Network"}));
+  EXPECT_TRUE(Parse({L"--help"}).request.help);
+}
+
+TEST(ReportArguments, BadArgumentsAreNamed) {
+  EXPECT_EQ(Parse({L"--verbose"}).error, L"unknown argument \"--verbose\"");
+  EXPECT_EQ(Parse({L"System"}).error, L"unknown argument \"System\"");
+  EXPECT_EQ(Parse({L"--page"}).error, L"--page needs NAME");
+  EXPECT_EQ(Parse({L"--page", L"--json"}).error, L"--page needs NAME");
+  EXPECT_EQ(Parse({L"--page", L"System", L"Folders"}).error, L"unknown argument \"Folders\"");
+  EXPECT_EQ(Parse({L"--page", L"Process"}).error, L"unknown page \"Process\"");
+}
+
+TEST(ReportArguments, UsageNamesEveryOptionAndPage) {
+  std::wstring usage = ReportUsage(kPages);
+  for (std::wstring_view part : {L"--json", L"--page NAME", L"--help", L"System Folders Network"}) {
+    EXPECT_NE(usage.find(part), std::wstring::npos) << usage;
+  }
+}
+
+}  // namespace
+}  // namespace teko
