@@ -2,7 +2,7 @@
 """The version reader against python3-pefile on real PE files.
 
 For every PE file of a Wine system folder and of our own program folder, the
-reader (a Windows program run under Wine that prints what it offers) and
+reader (tekoinfo --version-info, run under Wine, prints what it offers) and
 pefile must agree on whether there is version information, on the fixed file
 version and on every key=value entry of the first string table.
 
@@ -104,7 +104,7 @@ def windows_path(linux_path, system_folder):
     return "Z:" + linux_path.replace("/", "\\")
 
 
-def reader_views(reader, paths):
+def reader_views(tekoinfo, paths):
     """What our reader offers, per Windows path: (fixed version or None,
     entries, error text)."""
     views = {}
@@ -113,7 +113,8 @@ def reader_views(reader, paths):
         # A file, not a pipe: a wineserver started by this run keeps the
         # handles it inherited until the prefix is idle.
         with tempfile.TemporaryFile() as output:
-            subprocess.run(["wine", reader] + batch, stdout=output, stderr=subprocess.DEVNULL, timeout=600)
+            subprocess.run(["wine", tekoinfo, "--version-info"] + batch, stdout=output, stderr=subprocess.DEVNULL,
+                           timeout=600)
             output.seek(0)
             text = output.read().decode("utf-8", "replace")
         current = None
@@ -132,7 +133,8 @@ def reader_views(reader, paths):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--reader", required=True, help="the Windows program that prints what the reader offers")
+    parser.add_argument("--tekoinfo", required=True,
+                        help="tekoinfo.exe, whose --version-info prints what the reader offers")
     parser.add_argument("--system-folder", required=True)
     parser.add_argument("--programs", required=True, help="folder of our own .exe files")
     args = parser.parse_args()
@@ -153,7 +155,7 @@ def main():
         if view is not None:
             peers[windows_path(path, system_folder)] = view
 
-    ours = reader_views(args.reader, list(peers))
+    ours = reader_views(args.tekoinfo, list(peers))
     disagreements = []
     with_version = 0
     for path, (peer_fixed, peer_strings) in peers.items():

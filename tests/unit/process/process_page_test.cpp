@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "process/process_report.h"
-#include "process_fakes.h"
+#include "support/fake_processes.h"
 #include "support/fake_dialogs.h"
 
 namespace teko {
@@ -199,21 +198,6 @@ TEST_F(ProcessPageTest, KillWithoutASelectionDoesNothing) {
   EXPECT_TRUE(view.events.empty());
   EXPECT_TRUE(dialogs.questions.empty());
   EXPECT_EQ(snapshot.takes, takes);
-}
-
-TEST(ProcessReport, ListsNameIdAndPathSortedLikeTheList) {
-  testing::FakeProcessSnapshot snapshot;
-  testing::FakeProcessAccess access{snapshot};
-  snapshot.records = {{4, L"System"}, {120, L"svchost.exe"}, {88, L"Explorer.EXE"}};
-  access.paths = {{88, L"C:\\Windows\\explorer.exe"}};
-  auto rows = ProcessReport(snapshot, access);
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].name, L"Explorer.EXE");
-  EXPECT_EQ(rows[0].id, 88u);
-  EXPECT_EQ(rows[0].path, L"C:\\Windows\\explorer.exe");
-  EXPECT_EQ(rows[1].name, L"svchost.exe");
-  EXPECT_EQ(rows[1].path, L"");
-  EXPECT_EQ(rows[2].name, L"System");
 }
 
 }  // namespace
