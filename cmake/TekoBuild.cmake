@@ -61,3 +61,9 @@ function(teko_pick_display out_var)
   endforeach()
   set(${out_var} ${number} PARENT_SCOPE)
 endfunction()
+
+# Picked here, before any folder adds a test that runs under Wine.
+if(WIN32 AND NOT DEFINED CACHE{TEKO_DISPLAY})
+  teko_pick_display(display)
+  set(TEKO_DISPLAY ${display} CACHE STRING "Virtual X display number of the Wine tests")
+endif()

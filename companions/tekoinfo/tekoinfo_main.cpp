@@ -20,6 +20,7 @@
 #include "process/process_snapshot_win32.h"
 #include "sysinfo/version_resource_source_win32.h"
 #include "sysinfo/win32_seams.h"
+#include "wmi/wmi_service_win32.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ int wmain(int argc, wchar_t** argv) {
   ComApartment apartment;
   Win32OnlineCheck online;
   InfoSources sources(Win32ComputerInfoSeams(), online);
+  sources.wmi = MakeScriptingWmiService();
   std::vector<InfoPage> pages = SelectPages(InfoPages(), parsed.request.pages);
   std::vector<PageReport> reports = CollectReports(sources, pages, LayoutOfPage);
   if (Wanted(parsed.request.pages, kProcessPageName)) {

@@ -61,6 +61,9 @@ PageReport ReportOfWrites(std::wstring_view page, const RecordingSink& sink, std
       case Verb::SetLines:
         entries.Of(write.control, Kind::Lines).lines = sink.Find(write.control)->lines;
         break;
+      case Verb::SelectItem:
+        // The selected entry shows in the values written after it.
+        break;
     }
   }
   return report;

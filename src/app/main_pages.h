@@ -27,15 +27,19 @@ struct MainPage {
   std::wstring_view name;     // the tab sheet's name
   std::wstring_view caption;  // the tab's caption
   std::span<const ui::ControlSpec> (*layout)();
+  // The tools that share an information page (its right half), or none.
+  std::span<const ui::ControlSpec> (*toolsLayout)() = nullptr;
 };
 
 std::span<const MainPage> MainPages();
 
 // Control IDs of the main window: the tab control, the page containers, and
-// each page's rows from 1000 * (page index + 1) on.
+// each page's rows from 10000 + 1000 * page index on, its tools' rows 500 later.
 inline constexpr int kPageControlId = 100;
 inline constexpr int kFirstPageContainerId = 200;
-inline constexpr int FirstControlIdOfPage(int index) { return 1000 * (index + 1); }
+// Clear of 1001, the ID every editable combo box gives its own text field.
+inline constexpr int FirstControlIdOfPage(int index) { return 10000 + 1000 * index; }
+inline constexpr int FirstToolsControlIdOfPage(int index) { return FirstControlIdOfPage(index) + 500; }
 // The ID of a named control of any page, -1 when there is none.
 int MainWindowControlId(std::wstring_view name);
 
@@ -52,5 +56,7 @@ std::span<const ui::ControlSpec> MainBoardPageLayout();
 std::span<const ui::ControlSpec> ControlPageLayout();
 std::span<const ui::ControlSpec> ProcessPageLayout();
 std::span<const ui::ControlSpec> AboutPageLayout();
+std::span<const ui::ControlSpec> SystemPageToolsLayout();
+std::span<const ui::ControlSpec> NetworkPageToolsLayout();
 
 }  // namespace teko

@@ -4,10 +4,10 @@ namespace teko {
 
 std::span<const MainPage> MainPages() {
   static const MainPage pages[] = {
-      {L"TabSheetWindows", L"System", SystemPageLayout},
+      {L"TabSheetWindows", L"System", SystemPageLayout, SystemPageToolsLayout},
       {L"TabSheetCPU", L"CPU", CpuPageLayout},
       {L"TabSheetFolders", L"Folders", FoldersPageLayout},
-      {L"TabSheetIdent", L"Network", NetworkPageLayout},
+      {L"TabSheetIdent", L"Network", NetworkPageLayout, NetworkPageToolsLayout},
       {L"TabSheetMem", L"Memory", MemoryPageLayout},
       {L"TabSheetRes", L"Display", DisplayPageLayout},
       {L"TabSheetMisc", L"APM", ApmPageLayout},
@@ -23,7 +23,11 @@ std::span<const MainPage> MainPages() {
 int MainWindowControlId(std::wstring_view name) {
   auto pages = MainPages();
   for (size_t i = 0; i < pages.size(); ++i) {
-    int id = ui::ControlIdOf(pages[i].layout(), name, FirstControlIdOfPage(static_cast<int>(i)));
+    int page = static_cast<int>(i);
+    int id = ui::ControlIdOf(pages[i].layout(), name, FirstControlIdOfPage(page));
+    if (id < 0 && pages[i].toolsLayout) {
+      id = ui::ControlIdOf(pages[i].toolsLayout(), name, FirstToolsControlIdOfPage(page));
+    }
     if (id >= 0) return id;
   }
   return -1;

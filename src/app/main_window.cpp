@@ -7,12 +7,14 @@
 #include "app/help_rule.h"
 #include "app/info_pages.h"
 #include "app/main_pages.h"
+#include "app/mainboard_page.h"
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
 #include "ui/control_sink.h"
+#include "wmi/wmi_service_win32.h"
 
 namespace teko {
 
@@ -32,7 +34,9 @@ ui::FormSpec MainFormSpec() {
 
 }  // namespace
 
-TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {}
+TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {
+  sources_.wmi = MakeScriptingWmiService();
+}
 
 RECT TFormSysInfo::PageControlBounds() const {
   RECT client;
@@ -48,7 +52,11 @@ void TFormSysInfo::Create() {
   for (const auto& page : pageList) captions.push_back(page.caption);
   pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
   for (size_t i = 0; i < pageList.size(); ++i) {
-    AddControls(pageList[i].layout(), FirstControlIdOfPage(static_cast<int>(i)), pages_.page(static_cast<int>(i)));
+    int index = static_cast<int>(i);
+    AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index));
+    if (pageList[i].toolsLayout) {
+      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index));
+    }
   }
   // The help buttons carry the standard help glyph.
   int glyph = Scale(16);
@@ -59,6 +67,8 @@ void TFormSysInfo::Create() {
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
+  OnSelect(kBankList, [this] { ComboBox1Select(); });
+  tools_ = std::make_unique<MainWindowTools>(*this);
   BindProcessPage();
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the
@@ -108,6 +118,11 @@ void TFormSysInfo::BindProcessPage() {
   OnClick(L"BtnKill", [&page] { page.BtnKillClick(); });
   OnClick(L"BitBtn24", [&page] { page.BitBtn24Click(); });
   OnClick(L"ListBox1", [&page] { page.ListBox1Click(); });
+}
+
+void TFormSysInfo::ComboBox1Select() {
+  ui::ControlSink sink(controls());
+  ShowMemoryModule(sources_.memoryModules, controls().ItemIndex(kBankList), sink);
 }
 
 void TFormSysInfo::RefreshAboutPage() { controls().SetText(L"LabelRelease", GetFileVersionText(ExecutablePath())); }

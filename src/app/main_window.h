@@ -7,6 +7,7 @@
 #include "app/info_sources.h"
 #include "app/online_check_win32.h"
 #include "process/process_page_controller_window.h"
+#include "tools/main_window_tools.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -29,6 +30,7 @@ class TFormSysInfo final : public ui::Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void PageControl1Change();
+  void ComboBox1Select();
   void ApplyLanguageRule();
   void BitBtn35Click();
   void BitBtn36Click();
@@ -40,6 +42,7 @@ class TFormSysInfo final : public ui::Form {
   Win32OnlineCheck online_;
   InfoSources sources_;
   ui::TabPages pages_;
+  std::unique_ptr<MainWindowTools> tools_;
   std::unique_ptr<ProcessPageController> processPage_;
   UINT raiseTestErrorMessage_ = 0;
 };

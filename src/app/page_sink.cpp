@@ -75,6 +75,13 @@ void RecordingSink::SetLines(std::wstring_view control, std::span<const std::wst
   State& state = StateOf(control);
   state.lines.assign(lines.begin(), lines.end());
   state.hasLines = true;
+  state.itemIndex = -1;
+}
+
+void RecordingSink::SelectItem(std::wstring_view control, int index) {
+  writes_.push_back({Verb::SelectItem, std::wstring(control), {}, index});
+  State& state = StateOf(control);
+  state.itemIndex = index >= 0 && static_cast<size_t>(index) < state.lines.size() ? index : -1;
 }
 
 void RecordingSink::Clear() {

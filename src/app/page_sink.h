@@ -24,12 +24,14 @@ class PageSink {
   virtual void ShowOneOf(std::span<const std::wstring_view> controls, int index) = 0;
   // The entries of a list, combo box or the lines of a memo.
   virtual void SetLines(std::wstring_view control, std::span<const std::wstring> lines) = 0;
+  // The entry of a list or combo box that is selected; -1 selects none.
+  virtual void SelectItem(std::wstring_view control, int index) = 0;
 };
 
 // Keeps every write in order, and the state each control ends in.
 class RecordingSink final : public PageSink {
  public:
-  enum class Verb { SetText, AppendText, ShowYesNo, SetProgress, SetVisible, ShowOneOf, SetLines };
+  enum class Verb { SetText, AppendText, ShowYesNo, SetProgress, SetVisible, ShowOneOf, SetLines, SelectItem };
   struct Write {
     Verb verb;
     std::wstring control;
@@ -45,6 +47,7 @@ class RecordingSink final : public PageSink {
     int visible = -1;  // -1 untouched, 0 hidden, 1 visible
     std::vector<std::wstring> lines;
     bool hasLines = false;
+    int itemIndex = -1;  // the selected entry, -1 for none
   };
 
   void SetText(std::wstring_view control, std::wstring_view text) override;
@@ -54,6 +57,7 @@ class RecordingSink final : public PageSink {
   void SetVisible(std::wstring_view control, bool visible) override;
   void ShowOneOf(std::span<const std::wstring_view> controls, int index) override;
   void SetLines(std::wstring_view control, std::span<const std::wstring> lines) override;
+  void SelectItem(std::wstring_view control, int index) override;
 
   const std::vector<Write>& writes() const { return writes_; }
   // Controls in the order of their first write.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "ui/clipboard_viewer.h"
 #include "ui/clock_control.h"
 #include "ui/error_boundary.h"
 #include "ui/form.h"
@@ -20,6 +21,7 @@ void Application::Initialize() {
                                                    ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
   ::InitCommonControlsEx(&classes);
   RegisterClockClass();
+  RegisterClipboardViewerClass();
 }
 
 HWND Application::mainWindow() const { return mainForm_ ? mainForm_->handle() : nullptr; }

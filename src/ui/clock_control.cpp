@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/error_boundary.h"
+#include "ui/window.h"
 
 namespace teko::ui {
 
@@ -84,15 +85,7 @@ std::wstring ClockText(const SYSTEMTIME& time) {
 }
 
 void RegisterClockClass() {
-  WNDCLASSEXW existing{sizeof existing};
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  if (::GetClassInfoExW(instance, kClockClassName, &existing)) return;
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = ClockProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClockClassName;
-  ::RegisterClassExW(&wc);
+  RegisterControlClass(kClockClassName, ClockProcedure);
 }
 
 }  // namespace teko::ui

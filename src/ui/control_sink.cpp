@@ -40,4 +40,9 @@ void ControlSink::SetLines(std::wstring_view control, std::span<const std::wstri
   controls_.Repaint(control);
 }
 
+void ControlSink::SelectItem(std::wstring_view control, int index) {
+  controls_.SetItemIndex(control, index);
+  controls_.Repaint(control);
+}
+
 }  // namespace teko::ui

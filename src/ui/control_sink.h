@@ -16,6 +16,7 @@ class ControlSink final : public PageSink {
   void SetVisible(std::wstring_view control, bool visible) override;
   void ShowOneOf(std::span<const std::wstring_view> controls, int index) override;
   void SetLines(std::wstring_view control, std::span<const std::wstring> lines) override;
+  void SelectItem(std::wstring_view control, int index) override;
 
  private:
   ControlSet& controls_;

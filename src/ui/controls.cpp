@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/text.h"
+#include "ui/clipboard_viewer.h"
 #include "ui/clock_control.h"
 #include "ui/dpi.h"
 
@@ -69,6 +70,8 @@ Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
       return {WC_LINK, base | WS_TABSTOP, 0};
     case ControlKind::Clock:
       return {kClockClassName, base, 0};
+    case ControlKind::ClipboardViewer:
+      return {kClipboardViewerClassName, base, WS_EX_CLIENTEDGE};
     case ControlKind::Panel:
       return {L"", base, 0};
     case ControlKind::IconComboBox:
@@ -184,6 +187,7 @@ void ControlSet::Create(Control& control, int dpi) {
   ApplyFont(control, dpi);
   Place(control, dpi);
   LoadPicture(control, dpi);
+  if (!spec.hint.empty()) hints_.Add(control.hwnd, spec.hint);
 }
 
 void ControlSet::Place(const Control& control, int dpi) {
@@ -320,6 +324,8 @@ void ControlSet::SetProgressRange(std::wstring_view name, int minimum, int maxim
 int ControlSet::Progress(std::wstring_view name) const {
   return static_cast<int>(::SendMessageW(Find(name).hwnd, PBM_GETPOS, 0, 0));
 }
+
+std::wstring ControlSet::Hint(std::wstring_view name) const { return hints_.TextOf(Find(name).hwnd); }
 
 bool ControlSet::Visible(std::wstring_view name) const {
   return (::GetWindowLongPtrW(Find(name).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;

@@ -13,6 +13,7 @@
 #include "ui/container.h"
 #include "ui/fonts.h"
 #include "ui/layout.h"
+#include "ui/tooltips.h"
 
 namespace teko::ui {
 
@@ -55,6 +56,7 @@ class ControlSet {
   void SetProgress(std::wstring_view name, int position);
   void SetProgressRange(std::wstring_view name, int minimum, int maximum);
   int Progress(std::wstring_view name) const;
+  std::wstring Hint(std::wstring_view name) const;
   bool Visible(std::wstring_view name) const;
   void SetVisible(std::wstring_view name, bool visible);
   void SetEnabled(std::wstring_view name, bool enabled);
@@ -99,6 +101,7 @@ class ControlSet {
   std::map<std::wstring, Control*, std::less<>> byName_;
   std::map<int, Control*> byId_;
   std::map<std::pair<std::wstring, int>, HICON> icons_;  // pictures by name and pixel size
+  Tooltips hints_;
   FontCache* fonts_ = nullptr;
   FormFont font_;
   int dpi_ = 96;

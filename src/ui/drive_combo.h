@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/drives.h"
+
 namespace teko::ui {
 
 class Form;
@@ -27,8 +29,5 @@ class DriveCombo {
   std::vector<UINT> types_;
   std::vector<wchar_t> letters_;
 };
-
-// "c: [System]", "d:" when there is no label.
-std::wstring DriveCaption(wchar_t letter, std::wstring_view label);
 
 }  // namespace teko::ui

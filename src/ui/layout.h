@@ -27,6 +27,7 @@ enum class ControlKind : uint8_t {
   ListView,      // report-mode list
   IconComboBox,  // drop-down list whose entries carry icons (drive boxes)
   IconList,      // one-column list whose entries carry icons (folder and file lists)
+  ClipboardViewer,  // shows the clipboard's text or picture, following every change
 };
 
 // Style flags of a row; the builder maps them to platform styles.
@@ -66,6 +67,7 @@ struct ControlSpec {
   uint32_t style = style::kNone;
   int fontHeight = 0;           // pixel height at 96 dpi; 0 for the window's font
   std::wstring_view parent = {};  // name of the Panel holding it; empty for the window itself
+  std::wstring_view hint = {};    // shown as a tooltip while the pointer rests on the control
 };
 
 // The control ID the builder gives the row called `name`: `firstId` plus the

@@ -5,8 +5,25 @@
 namespace teko::ui {
 
 namespace {
+
 const wchar_t kObjectProperty[] = L"Teko.Window";
+
+void RegisterIfNew(const wchar_t* className, WNDPROC procedure, HBRUSH background, HICON icon, UINT classStyle) {
+  WNDCLASSEXW existing{sizeof existing};
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  if (::GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{sizeof wc};
+  wc.style = classStyle;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = background;
+  wc.hIcon = icon;
+  wc.lpszClassName = className;
+  ::RegisterClassExW(&wc);
 }
+
+}  // namespace
 
 Window::~Window() {
   if (hwnd_) {
@@ -22,18 +39,11 @@ Window* Window::FromHandle(HWND window) {
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, HBRUSH background, HICON icon, UINT classStyle) {
-  WNDCLASSEXW existing{sizeof existing};
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  if (::GetClassInfoExW(instance, className, &existing)) return;
-  WNDCLASSEXW wc{sizeof wc};
-  wc.style = classStyle;
-  wc.lpfnWndProc = Procedure;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = background;
-  wc.hIcon = icon;
-  wc.lpszClassName = className;
-  ::RegisterClassExW(&wc);
+  RegisterIfNew(className, Procedure, background, icon, classStyle);
+}
+
+void RegisterControlClass(const wchar_t* className, WNDPROC procedure) {
+  RegisterIfNew(className, procedure, nullptr, nullptr, 0);
 }
 
 HWND Window::CreateFor(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* caption, int x, int y,

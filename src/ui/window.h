@@ -30,4 +30,7 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
+// Registers, once, the class of a control that has a procedure of its own.
+void RegisterControlClass(const wchar_t* className, WNDPROC procedure);
+
 }  // namespace teko::ui

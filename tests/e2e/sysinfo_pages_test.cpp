@@ -145,7 +145,7 @@ std::wstring ShellFolder(int csidl) {
 class SysinfoPages : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    report_ = ReportReader(RunCaptured(L"tekoinfo.exe", L"--json")).Pages();
+    report_ = ReportReader(RunCaptured(L"tekoinfo.exe", L"--json --page System --page Folders --page Network")).Pages();
     app_ = std::make_unique<AppProcess>();
     main_ = app_->WaitForWindow(L"TFormSysInfo");
     ASSERT_NE(main_, nullptr) << "the main window did not appear";

@@ -1,0 +1,17 @@
+#include "tools/desktop_utilities_win32.h"
+
+#include "tools/clipboard_win32.h"
+#include "tools/recycle_bin_win32.h"
+#include "tools/screenshot_win32.h"
+
+namespace teko {
+
+void Win32DesktopUtilities::ClearClipboard() { teko::ClearClipboard(window_); }
+
+void Win32DesktopUtilities::PutTextOnClipboard(std::wstring_view text) { teko::PutTextOnClipboard(window_, text); }
+
+void Win32DesktopUtilities::EmptyRecycleBin() { teko::EmptyRecycleBin(window_); }
+
+void Win32DesktopUtilities::Screenshot() { TakeScreenshot(window_); }
+
+}  // namespace teko

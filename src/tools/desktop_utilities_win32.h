@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+#include "tools/tools_page.h"
+
+namespace teko {
+
+// The small utilities on the real clipboard, recycle bin and screen, for
+// the main window.
+class Win32DesktopUtilities final : public DesktopUtilities {
+ public:
+  explicit Win32DesktopUtilities(HWND mainWindow) : window_(mainWindow) {}
+  void ClearClipboard() override;
+  void PutTextOnClipboard(std::wstring_view text) override;
+  void EmptyRecycleBin() override;
+  void Screenshot() override;
+
+ private:
+  HWND window_;
+};
+
+}  // namespace teko

@@ -1,0 +1,32 @@
+#pragma once
+// The main window's tools: the buttons of the tools page, the drive buttons
+// of the "System" page and the host lookup of the "Network" page, each bound
+// where its controls exist.
+#include <memory>
+
+#include "tools/tools_page.h"
+#include "ui/form.h"
+
+namespace teko {
+
+// Binds every tools page button of `form` to RunTool; `services` must live
+// as long as the form's handlers.
+void BindToolButtons(ui::Form& form, ToolsServices& services);
+
+class MainWindowTools {
+ public:
+  explicit MainWindowTools(ui::Form& window);
+  MainWindowTools(const MainWindowTools&) = delete;
+  MainWindowTools& operator=(const MainWindowTools&) = delete;
+  ~MainWindowTools();
+
+ private:
+  struct Parts;
+  void BindDriveButtons();
+  void BindHostLookup();
+
+  ui::Form& window_;
+  std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace teko

@@ -1,0 +1,102 @@
+#include "tools/main_window_tools.h"
+
+#include "app/forms.h"
+#include "cleaner/cleaner_window.h"
+#include "platform/module_path_win32.h"
+#include "search/search_window.h"
+#include "shredder/shredder_window.h"
+#include "tools/desktop_utilities_win32.h"
+#include "tools/drive_tools_win32.h"
+#include "tools/host_resolver_win32.h"
+#include "tools/shell_executor_win32.h"
+#include "tools/system_actions_win32.h"
+#include "ui/drive_list.h"
+#include "ui/message_box.h"
+
+namespace teko {
+
+namespace {
+
+// The program's other windows, as created at start.
+class AppToolWindows final : public ToolWindows {
+ public:
+  void ShowCleanerModal() override {
+    if (AppForms().FormCleaner) AppForms().FormCleaner->ShowModal();
+  }
+  void ShowSearch() override {
+    if (AppForms().FormSearch) AppForms().FormSearch->Show();
+  }
+  void ShowShredderModal() override {
+    if (AppForms().FormDateien) AppForms().FormDateien->ShowModal();
+  }
+};
+
+}  // namespace
+
+void BindToolButtons(ui::Form& form, ToolsServices& services) {
+  for (const ToolButton& button : ToolButtons()) {
+    if (!form.controls().Has(button.name)) continue;
+    form.OnClick(button.name, [&services, &button] { RunTool(button, services); });
+  }
+}
+
+struct MainWindowTools::Parts {
+  explicit Parts(HWND window)
+      : shell(window),
+        system(window),
+        utilities(window),
+        dialogs(window),
+        services{shell, system, windows, utilities, dialogs, ExecutableFolder()} {}
+
+  Win32ShellExecutor shell;
+  Win32SystemActions system;
+  AppToolWindows windows;
+  Win32DesktopUtilities utilities;
+  ui::MessageDialogs dialogs;
+  ToolsServices services;
+  ui::DriveList drives;
+  Win32DriveQuery driveQuery;
+  Win32MediaCommands media;
+  Win32HostResolver resolver;
+};
+
+MainWindowTools::MainWindowTools(ui::Form& window)
+    : window_(window), parts_(std::make_unique<Parts>(window.handle())) {
+  BindToolButtons(window_, parts_->services);
+  BindDriveButtons();
+  BindHostLookup();
+}
+
+MainWindowTools::~MainWindowTools() = default;
+
+void MainWindowTools::BindDriveButtons() {
+  ui::ControlSet& controls = window_.controls();
+  if (!controls.Has(L"DriveList1")) return;
+  parts_->drives.Attach(window_, L"DriveList1",
+                        {DRIVE_REMOVABLE, DRIVE_FIXED, DRIVE_REMOTE, DRIVE_CDROM, DRIVE_RAMDISK});
+  window_.OnClick(L"BitBtn10", [this] {
+    wchar_t letter = parts_->drives.Drive();
+    if (letter) ShowDriveProperties(window_.handle(), DriveRoot(letter));
+  });
+  window_.OnClick(L"BitBtn28", [this] {
+    MoveDiscTray(parts_->driveQuery, parts_->media, parts_->dialogs, parts_->drives.Drive(), true);
+  });
+  window_.OnClick(L"BitBtn29", [this] {
+    MoveDiscTray(parts_->driveQuery, parts_->media, parts_->dialogs, parts_->drives.Drive(), false);
+  });
+}
+
+void MainWindowTools::BindHostLookup() {
+  ui::ControlSet& controls = window_.controls();
+  if (!controls.Has(L"BitBtn30")) return;
+  window_.OnClick(L"BitBtn30", [this] {
+    ui::ControlSet& page = window_.controls();
+    page.SetText(L"LabelWebIP", LookUpHost(parts_->resolver, page.Text(L"EditUrl")));
+  });
+  window_.OnClick(L"BtnCopyIP", [this] {
+    auto copied = OpenAddress(window_.controls().Text(L"LabelWebIP"), parts_->shell, parts_->dialogs);
+    if (copied) parts_->utilities.PutTextOnClipboard(*copied);
+  });
+}
+
+}  // namespace teko
