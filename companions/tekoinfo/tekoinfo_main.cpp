@@ -1,7 +1,9 @@
-// tekoinfo.exe: the information pages as text or JSON, filled by the very
-// fillers the main window uses.
+// tekoinfo.exe: the information pages and the process list as text or JSON,
+// filled by the very code the main window uses; and the version information
+// of any file, as the process details read it.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,11 +11,15 @@
 #include "app/info_report.h"
 #include "app/main_pages.h"
 #include "app/online_check_win32.h"
+#include "app/process_report_page.h"
 #include "app/report_arguments.h"
 #include "app/report_render.h"
+#include "app/version_report.h"
 #include "core/text.h"
 #include "platform/handles_win32.h"
 #include "platform/user_locale_win32.h"
+#include "process/process_snapshot_win32.h"
+#include "sysinfo/version_resource_source_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "wmi/wmi_service_win32.h"
 
@@ -41,12 +47,30 @@ void Write(DWORD stream, const std::string& utf8) {
 
 std::span<const ui::ControlSpec> LayoutOfPage(int pageIndex) { return MainPages()[pageIndex].layout(); }
 
+int ReportVersionInfo(std::span<const std::wstring> files) {
+  Win32VersionResourceSource source;
+  std::wstring text;
+  int exitCode = kExitDone;
+  for (const std::wstring& file : files) {
+    FileVersionReport report = ReportFileVersionInfo(source, file);
+    for (const std::wstring& line : report.lines) text += line + L"\n";
+    if (!report.hasVersionInfo) exitCode = kExitPageFailed;
+  }
+  Write(STD_OUTPUT_HANDLE, Utf8FromWide(text));
+  return exitCode;
+}
+
+bool Wanted(std::span<const std::wstring> pages, std::wstring_view page) {
+  return pages.empty() || std::find(pages.begin(), pages.end(), page) != pages.end();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::wstring> arguments(argv + 1, argv + argc);
   std::vector<std::wstring_view> pageNames;
   for (const InfoPage& page : InfoPages()) pageNames.push_back(page.name);
+  pageNames.push_back(kProcessPageName);
 
   ParsedArguments parsed = ParseReportArguments(arguments, pageNames);
   if (!parsed.error.empty()) {
@@ -57,6 +81,7 @@ int wmain(int argc, wchar_t** argv) {
     Write(STD_OUTPUT_HANDLE, Utf8FromWide(ReportUsage(pageNames)));
     return kExitDone;
   }
+  if (!parsed.request.versionFiles.empty()) return ReportVersionInfo(parsed.request.versionFiles);
 
   ComApartment apartment;
   Win32OnlineCheck online;
@@ -65,6 +90,11 @@ int wmain(int argc, wchar_t** argv) {
   sources.DecimalSeparator = UserDecimalSeparator();
   std::vector<InfoPage> pages = SelectPages(InfoPages(), parsed.request.pages);
   std::vector<PageReport> reports = CollectReports(sources, pages, LayoutOfPage);
+  if (Wanted(parsed.request.pages, kProcessPageName)) {
+    Win32ProcessSnapshot snapshot;
+    Win32ProcessAccess access;
+    reports.push_back(ProcessPageReport(snapshot, access));
+  }
   Write(STD_OUTPUT_HANDLE, parsed.request.json ? ReportJson(reports) : ReportText(reports));
 
   int exitCode = kExitDone;

@@ -22,6 +22,10 @@ constexpr Option kOptions[] = {
      [](ReportRequest& request, std::span<const std::wstring> values) {
        request.pages.insert(request.pages.end(), values.begin(), values.end());
      }},
+    {L"--version-info", L"FILE...", L"print each file's version information as the process details read it",
+     [](ReportRequest& request, std::span<const std::wstring> values) {
+       request.versionFiles.insert(request.versionFiles.end(), values.begin(), values.end());
+     }},
     {L"--help", {}, L"print this help",
      [](ReportRequest& request, std::span<const std::wstring>) { request.help = true; }},
 };
@@ -58,6 +62,10 @@ ParsedArguments ParseReportArguments(std::span<const std::wstring> arguments,
     }
     option->apply(parsed.request, std::span<const std::wstring>(arguments).subspan(first, i - first));
   }
+  if (!parsed.request.versionFiles.empty() && (parsed.request.json || !parsed.request.pages.empty())) {
+    parsed.error = L"--version-info goes without --json and --page";
+    return parsed;
+  }
   for (std::wstring& page : parsed.request.pages) {
     std::wstring known = PageNamed(page, pageNames);
     if (known.empty()) {
@@ -83,7 +91,9 @@ std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
   }
   usage += L"Pages:";
   for (std::wstring_view page : pageNames) usage += L" " + std::wstring(page);
-  return usage + L"\nExit codes: 0 done, 1 a page could not be read completely, 2 bad arguments.\n";
+  return usage +
+         L"\nExit codes: 0 done, 1 a page could not be read completely or a file has no version information,"
+         L" 2 bad arguments.\n";
 }
 
 }  // namespace teko

@@ -35,7 +35,9 @@ class ReportReader {
         std::wstring control = String();
         Expect(':');
         Skip();
-        if (json_.substr(at_, 4) == "true" || json_.substr(at_, 5) == "false") {
+        if (Peek('[')) {
+          SkipArray();  // lists (the process list) are not compared here
+        } else if (json_.substr(at_, 4) == "true" || json_.substr(at_, 5) == "false") {
           bool yes = json_[at_] == 't';
           at_ += yes ? 4 : 5;
           pages[page][control] = yes;
@@ -51,6 +53,14 @@ class ReportReader {
   }
 
  private:
+  void SkipArray() {
+    Expect('[');
+    while (!Peek(']')) {
+      String();
+      if (Peek(',')) Expect(',');
+    }
+    Expect(']');
+  }
   void Skip() {
     while (at_ < json_.size() && std::isspace(static_cast<unsigned char>(json_[at_]))) ++at_;
   }

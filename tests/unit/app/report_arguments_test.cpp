@@ -33,9 +33,19 @@ TEST(ReportArguments, BadArgumentsAreNamed) {
   EXPECT_EQ(Parse({L"--page", L"Process"}).error, L"unknown page \"Process\"");
 }
 
+TEST(ReportArguments, VersionInfoTakesFilesAndStandsAlone) {
+  ParsedArguments parsed = Parse({L"--version-info", L"a.exe", L"C:\\b.dll", L"--version-info", L"c.exe"});
+  EXPECT_EQ(parsed.error, L"");
+  EXPECT_EQ(parsed.request.versionFiles, (std::vector<std::wstring>{L"a.exe", L"C:\\b.dll", L"c.exe"}));
+  EXPECT_EQ(Parse({L"--version-info"}).error, L"--version-info needs FILE...");
+  EXPECT_EQ(Parse({L"--version-info", L"a.exe", L"--json"}).error, L"--version-info goes without --json and --page");
+  EXPECT_EQ(Parse({L"--page", L"System", L"--version-info", L"a.exe"}).error,
+            L"--version-info goes without --json and --page");
+}
+
 TEST(ReportArguments, UsageNamesEveryOptionAndPage) {
   std::wstring usage = ReportUsage(kPages);
-  for (std::wstring_view part : {L"--json", L"--page NAME", L"--help", L"System Folders Network"}) {
+  for (std::wstring_view part : {L"--json", L"--page NAME", L"--version-info FILE...", L"--help", L"System Folders Network"}) {
     EXPECT_NE(usage.find(part), std::wstring::npos) << usage;
   }
 }
