@@ -36,8 +36,8 @@ class EntryList {
   }
 
   bool IsPicture(std::wstring_view control) const {
-    return std::any_of(layout_.begin(), layout_.end(), [&](const ui::ControlSpec& spec) {
-      return spec.name == control && spec.kind == ui::ControlKind::Image;
+    return std::any_of(layout_.begin(), layout_.end(), [&](const ui::ControlSpec& design) {
+      return design.name == control && design.kind == ui::ControlKind::Image;
     });
   }
 
