@@ -24,6 +24,7 @@ extern const std::wstring_view kMakerAddress;
 namespace {
 
 constexpr unsigned kKeyF1 = VK_F1;
+constexpr UINT_PTR kBuildPagesTimer = 1;
 constexpr unsigned kHelpStartContext = 0;
 
 ui::FormSpec MainFormSpec() {
@@ -53,11 +54,14 @@ void TFormSysInfo::Create() {
   std::vector<std::wstring_view> captions;
   for (const auto& page : pageList) captions.push_back(page.caption);
   pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
+  // Only the page shown at start is built now; the others follow once the
+  // window is on screen (some three hundred controls take Wine a while).
   for (size_t i = 0; i < pageList.size(); ++i) {
     int index = static_cast<int>(i);
-    AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index));
+    bool deferred = index != kPageControl;
+    AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index), deferred);
     if (pageList[i].toolsLayout) {
-      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index));
+      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index), deferred);
     }
   }
   // The help buttons carry the standard help glyph.
@@ -81,6 +85,7 @@ void TFormSysInfo::Create() {
 void TFormSysInfo::FormShow() {
   ApplyLanguageRule();
   RefreshActivePage();
+  ::SetTimer(handle(), kBuildPagesTimer, 1, nullptr);
 }
 
 void TFormSysInfo::ApplyLanguageRule() {
@@ -88,12 +93,14 @@ void TFormSysInfo::ApplyLanguageRule() {
 }
 
 void TFormSysInfo::PageControl1Change() {
+  controls().RealizeIn(pages_.page(pages_.ActiveIndex()));
   pages_.ShowSelected();
   RefreshActivePage();
 }
 
 void TFormSysInfo::RefreshActivePage() {
   int index = pages_.ActiveIndex();
+  tools_->PageShown(index);
   if (const InfoPage* page = FindInfoPage(index)) {
     ui::ControlSink sink(controls());
     page->fill(sources_, sink);
@@ -159,6 +166,11 @@ LRESULT TFormSysInfo::FormNotify(const NMHDR& header, bool& handled) {
 void TFormSysInfo::DpiChanged() { pages_.Resize(PageControlBounds(), font()); }
 
 LRESULT TFormSysInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && wParam == kBuildPagesTimer) {
+    // One page per tick, so the window keeps answering meanwhile.
+    if (!controls().RealizeNext()) ::KillTimer(handle(), kBuildPagesTimer);
+    return 0;
+  }
   if (message == raiseTestErrorMessage_ && raiseTestErrorMessage_ != 0) {
     throw std::runtime_error("error raised on request");
   }

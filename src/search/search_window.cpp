@@ -120,7 +120,6 @@ void TFormSearch::Create(HWND owner) {
     if (wchar_t drive = drives_.Drive()) folders_.SetDirectory(std::wstring(1, drive) + L":");
   });
   folders_.Attach(*this, L"DirectoryListBox1", [this] { controls().SetText(L"Label2", folders_.Directory()); });
-  folders_.SetDirectory(L"C:\\");
   BindEvents();
   ui::SetUncaughtErrorEvent(&TFormSearch::ApplicationEvents1Exception);
   FormResize();
@@ -177,6 +176,8 @@ void TFormSearch::CreateImageLists() {
 }
 
 void TFormSearch::FormShow() {
+  drives_.Fill();
+  if (folders_.Directory().empty()) folders_.SetDirectory(L"C:\\");
   sorting_.ResetForShow();
   grid_.Reset();
   ShowGrid();

@@ -55,9 +55,6 @@ void TFormDateien::Create(HWND owner) {
                  [this] {
                    if (wchar_t drive = drives_.Drive()) folders_.SetDirectory(std::wstring(1, drive) + L":");
                  });
-  drives_.Fill();
-  drives_.SelectDrive(kStartFolder[0]);
-  folders_.SetDirectory(kStartFolder);
   OnClick(L"BitBtn2", [this] { BitBtn2Click(); });
   OnClick(L"BitBtn3", [this] { BitBtn3Click(); });
   OnNotify(L"FileListBox1", NM_DBLCLK, [this](const NMHDR&) {
@@ -67,9 +64,15 @@ void TFormDateien::Create(HWND owner) {
 }
 
 void TFormDateien::FormShow() {
-  // Drives and files may have come and gone while the window was hidden.
+  // Drives and files may have come and gone while the window was hidden;
+  // the first showing opens the start folder.
   drives_.Fill();
-  files_.Refresh();
+  if (folders_.Directory().empty()) {
+    drives_.SelectDrive(kStartFolder[0]);
+    folders_.SetDirectory(kStartFolder);
+  } else {
+    files_.Refresh();
+  }
 }
 
 void TFormDateien::BitBtn2Click() { Close(); }

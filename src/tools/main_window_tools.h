@@ -20,6 +20,10 @@ class MainWindowTools {
   MainWindowTools& operator=(const MainWindowTools&) = delete;
   ~MainWindowTools();
 
+  // The drive list of the "System" page lists the drives whenever the page
+  // is shown (not at start: asking every drive is slow).
+  void PageShown(int pageIndex);
+
  private:
   struct Parts;
   void BindDriveButtons();

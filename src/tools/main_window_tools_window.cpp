@@ -1,6 +1,7 @@
 #include "tools/main_window_tools.h"
 
 #include "app/forms.h"
+#include "app/main_pages.h"
 #include "cleaner/cleaner_window.h"
 #include "platform/module_path_win32.h"
 #include "search/search_window.h"
@@ -68,6 +69,10 @@ MainWindowTools::MainWindowTools(ui::Form& window)
 }
 
 MainWindowTools::~MainWindowTools() = default;
+
+void MainWindowTools::PageShown(int pageIndex) {
+  if (pageIndex == kPageSystem && window_.controls().Has(L"DriveList1")) parts_->drives.Fill();
+}
 
 void MainWindowTools::BindDriveButtons() {
   ui::ControlSet& controls = window_.controls();

@@ -114,10 +114,12 @@ ControlSet::~ControlSet() {
 }
 
 void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
-                       FormFont font) {
+                       FormFont font, bool deferred) {
   fonts_ = &fonts;
   font_ = font;
   dpi_ = dpi;
+  size_t table = tables_.size();
+  tables_.push_back({container, false});
   bool previousWasRadio = false;
   for (size_t i = 0; i < layout.size(); ++i) {
     const ControlSpec& design = layout[i];
@@ -125,16 +127,15 @@ void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int 
     control->design = &design;
     control->id = firstId + static_cast<int>(i);
     control->container = container;
+    control->table = table;
     if (!design.parent.empty()) {
       auto panel = byName_.find(design.parent);
-      if (panel == byName_.end() || !panel->second->panel) {
+      if (panel == byName_.end() || panel->second->design->kind != ControlKind::Panel) {
         throw std::logic_error("layout: panel row must come before its controls");
       }
-      control->container = panel->second->panel->handle();
     }
     control->startsGroup = design.kind == ControlKind::RadioButton && !previousWasRadio;
     previousWasRadio = design.kind == ControlKind::RadioButton;
-    Create(*control, dpi);
     if (!design.name.empty()) {
       if (!byName_.emplace(std::wstring(design.name), control.get()).second) {
         throw std::logic_error("layout: two controls share a name");
@@ -143,6 +144,33 @@ void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int 
     byId_[control->id] = control.get();
     controls_.push_back(std::move(control));
   }
+  if (!deferred) Realize(table);
+}
+
+void ControlSet::Realize(size_t table) {
+  if (tables_[table].realized) return;
+  tables_[table].realized = true;
+  for (auto& control : controls_) {
+    if (control->table != table) continue;
+    if (!control->design->parent.empty()) control->container = byName_.find(control->design->parent)->second->hwnd;
+    Create(*control, dpi_);
+  }
+}
+
+void ControlSet::RealizeIn(HWND container) {
+  for (size_t table = 0; table < tables_.size(); ++table) {
+    if (tables_[table].container == container) Realize(table);
+  }
+}
+
+bool ControlSet::RealizeNext() {
+  for (size_t table = 0; table < tables_.size(); ++table) {
+    if (!tables_[table].realized) {
+      Realize(table);
+      return true;
+    }
+  }
+  return false;
 }
 
 void ControlSet::Create(Control& control, int dpi) {
@@ -234,6 +262,7 @@ void ControlSet::FitLabel(const Control& control) {
 void ControlSet::Rescale(int dpi) {
   dpi_ = dpi;
   for (auto& control : controls_) {
+    if (!control->hwnd) continue;
     if (control->panel) {
       const ControlSpec& design = *control->design;
       ::SetWindowPos(control->hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
@@ -246,10 +275,17 @@ void ControlSet::Rescale(int dpi) {
   }
 }
 
-const ControlSet::Control& ControlSet::Find(std::wstring_view name) const {
+const ControlSet::Control& ControlSet::Row(std::wstring_view name) const {
   auto it = byName_.find(name);
   if (it == byName_.end()) throw std::logic_error("no control named " + Utf8FromWide(name));
   return *it->second;
+}
+
+const ControlSet::Control& ControlSet::Find(std::wstring_view name) const {
+  const Control& control = Row(name);
+  // Using a control of a deferred table brings the table into being.
+  if (!control.hwnd) const_cast<ControlSet*>(this)->Realize(control.table);
+  return control;
 }
 
 ControlSet::Control& ControlSet::Find(std::wstring_view name) {
@@ -258,7 +294,7 @@ ControlSet::Control& ControlSet::Find(std::wstring_view name) {
 
 bool ControlSet::Has(std::wstring_view name) const { return byName_.find(name) != byName_.end(); }
 HWND ControlSet::Handle(std::wstring_view name) const { return Find(name).hwnd; }
-int ControlSet::Id(std::wstring_view name) const { return Find(name).id; }
+int ControlSet::Id(std::wstring_view name) const { return Row(name).id; }
 
 const ControlSpec* ControlSet::SpecOfId(int id) const {
   auto it = byId_.find(id);
@@ -279,7 +315,7 @@ std::wstring_view ControlSet::NameOfId(int id) const {
 
 const ControlSpec* ControlSet::SpecOf(HWND control) const {
   for (const auto& c : controls_) {
-    if (c->hwnd == control) return c->design;
+    if (c->hwnd && c->hwnd == control) return c->design;
   }
   return nullptr;
 }

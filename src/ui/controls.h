@@ -32,8 +32,15 @@ class ControlSet {
   // Creates the rows of `layout` in `container` (or in a Panel row named by
   // a row's `parent`), giving row i the ID firstId + i. Can be called once
   // per table; names must be unique within the window.
+  // A deferred table is only known (names, IDs, handlers can be bound) until
+  // it is realized: when one of its controls is first used, when its
+  // container is shown (RealizeIn), or by RealizeNext.
   void Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
-             FormFont font);
+             FormFont font, bool deferred = false);
+  // Creates the deferred tables of a container.
+  void RealizeIn(HWND container);
+  // Creates the first table still deferred; false when none is left.
+  bool RealizeNext();
   // Moves, resizes and re-fonts every control for a new DPI.
   void Rescale(int dpi);
 
@@ -88,9 +95,18 @@ class ControlSet {
     HWND container;
     std::unique_ptr<Container> panel;  // for Panel rows
     bool startsGroup = false;
+    size_t table = 0;
   };
+  struct Table {
+    HWND container;
+    bool realized;
+  };
+  // The row of a name, created or not.
+  const Control& Row(std::wstring_view name) const;
+  // The created control of a name (its table is realized first).
   const Control& Find(std::wstring_view name) const;
   Control& Find(std::wstring_view name);
+  void Realize(size_t table);
   void Create(Control& control, int dpi);
   void Place(const Control& control, int dpi);
   void ApplyFont(const Control& control, int dpi);
@@ -98,6 +114,7 @@ class ControlSet {
   void FitLabel(const Control& control);
 
   std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Table> tables_;
   std::map<std::wstring, Control*, std::less<>> byName_;
   std::map<int, Control*> byId_;
   std::map<std::pair<std::wstring, int>, HICON> icons_;  // pictures by name and pixel size

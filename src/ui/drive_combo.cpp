@@ -15,12 +15,13 @@ void DriveCombo::Attach(Form& form, std::wstring_view control, std::vector<UINT>
                         std::function<void()> changed) {
   combo_ = form.controls().Handle(control);
   types_ = std::move(driveTypes);
-  ::SendMessageW(combo_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SystemSmallImages()));
   form.OnSelect(control, std::move(changed));
-  Fill();
 }
 
 void DriveCombo::Fill() {
+  if (!::SendMessageW(combo_, CBEM_GETIMAGELIST, 0, 0)) {
+    ::SendMessageW(combo_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SystemSmallImages()));
+  }
   wchar_t keep = Drive();
   letters_.clear();
   ::SendMessageW(combo_, CB_RESETCONTENT, 0, 0);

@@ -17,6 +17,8 @@ class DriveCombo {
  public:
   // Binds to an IconComboBox row of `form`; `driveTypes` are the platform's
   // drive types to list (DRIVE_FIXED...). `changed` runs when the user picks.
+  // Nothing is listed until Fill(): asking every drive is slow, so windows
+  // do it when they are shown.
   void Attach(Form& form, std::wstring_view control, std::vector<UINT> driveTypes, std::function<void()> changed);
   // Lists the drives present now, keeping the selection when it still exists.
   void Fill();

@@ -11,7 +11,6 @@ namespace teko::ui {
 void DriveList::Attach(Form& form, std::wstring_view control, std::vector<UINT> driveTypes) {
   list_.Attach(form.controls().Handle(control));
   types_ = std::move(driveTypes);
-  Fill();
 }
 
 void DriveList::Fill() {

@@ -14,7 +14,9 @@ class Form;
 
 class DriveList {
  public:
-  // Binds to an IconList row of `form` and lists the drives present now.
+  // Binds to an IconList row of `form`.
+  // Nothing is listed until Fill(): asking every drive is slow, so windows
+  // do it when they are shown.
   void Attach(Form& form, std::wstring_view control, std::vector<UINT> driveTypes);
   // Lists the drives anew, keeping the selection when it still exists.
   void Fill();

@@ -65,8 +65,8 @@ void Form::CreateForm(HWND owner) {
   ::SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
 }
 
-void Form::AddControls(std::span<const ControlSpec> layout, int firstId, HWND container) {
-  controls_.Build(container ? container : handle(), layout, firstId, dpi_, fonts_, spec_.font);
+void Form::AddControls(std::span<const ControlSpec> layout, int firstId, HWND container, bool deferred) {
+  controls_.Build(container ? container : handle(), layout, firstId, dpi_, fonts_, spec_.font, deferred);
 }
 
 void Form::SetOuterSize(int width, int height) {

@@ -44,7 +44,8 @@ class Form : public Window {
   // Creates the window hidden, centred on the desktop, owned by `owner`.
   void CreateForm(HWND owner = nullptr);
   // Adds the controls of a layout table (to a page container, or the form).
-  void AddControls(std::span<const ControlSpec> layout, int firstId, HWND container = nullptr);
+  // Deferred tables are created when first needed (see ControlSet::Build).
+  void AddControls(std::span<const ControlSpec> layout, int firstId, HWND container = nullptr, bool deferred = false);
 
   ControlSet& controls() { return controls_; }
   const ControlSet& controls() const { return controls_; }

@@ -8,7 +8,6 @@ namespace teko::ui {
 
 void IconList::Attach(HWND listView) {
   list_ = listView;
-  ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemSmallImages()));
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
   column.cx = 100;
@@ -17,6 +16,10 @@ void IconList::Attach(HWND listView) {
 }
 
 void IconList::Clear() {
+  // The shell's image list is slow to build: taken when entries first come.
+  if (!::SendMessageW(list_, LVM_GETIMAGELIST, LVSIL_SMALL, 0)) {
+    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemSmallImages()));
+  }
   ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
 }

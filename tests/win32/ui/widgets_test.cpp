@@ -73,6 +73,8 @@ TEST(Widgets, ShowARealFolder) {
 
   WidgetForm form;
   form.Create();
+  EXPECT_EQ(form.drives.Drive(), L'\0') << "drives are listed on Fill, not when bound";
+  form.drives.Fill();
   EXPECT_EQ(form.drives.Drive(), L'C');
   form.folders.SetDirectory(root);
   EXPECT_EQ(form.files.Directory(), form.folders.Directory());
