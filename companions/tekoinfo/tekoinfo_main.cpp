@@ -1,5 +1,5 @@
 // tekoinfo.exe: the information pages as text or JSON, filled by the very
-// fillers the main window uses.
+// fillers the main window uses; or what a cleaner run would delete.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +11,11 @@
 #include "app/online_check_win32.h"
 #include "app/report_arguments.h"
 #include "app/report_render.h"
+#include "cleaner/cleaner_preview.h"
+#include "cleaner/fixed_drives_win32.h"
+#include "cleaner/rule_list_inputs.h"
 #include "core/text.h"
+#include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
 #include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
@@ -41,6 +45,23 @@ void Write(DWORD stream, const std::string& utf8) {
 
 std::span<const ui::ControlSpec> LayoutOfPage(int pageIndex) { return MainPages()[pageIndex].layout(); }
 
+// The cleaner's own rule builder and engine on a file system that removes
+// nothing, fed as the cleaner window feeds them.
+int PrintCleanerPreview(const CleanerChoices& choices) {
+  try {
+    TComputerInfo info(Win32ComputerInfoSeams());
+    Win32FileSystem files;
+    CleanerPreview preview = PreviewCleanerRun(CleanerRuleInputs(info, choices, FixedDriveLetters()), files);
+    std::wstring text;
+    for (const std::wstring& line : CleanerPreviewReport(preview)) text += line + L"\n";
+    Write(STD_OUTPUT_HANDLE, Utf8FromWide(text));
+    return kExitDone;
+  } catch (const std::exception& e) {
+    Write(STD_ERROR_HANDLE, "tekoinfo: cleaner preview stopped: " + std::string(e.what()) + "\n");
+    return kExitPageFailed;
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -57,6 +78,8 @@ int wmain(int argc, wchar_t** argv) {
     Write(STD_OUTPUT_HANDLE, Utf8FromWide(ReportUsage(pageNames)));
     return kExitDone;
   }
+
+  if (parsed.request.cleanerPreview) return PrintCleanerPreview(parsed.request.cleaner);
 
   ComApartment apartment;
   Win32OnlineCheck online;

@@ -22,11 +22,29 @@ constexpr Option kOptions[] = {
      [](ReportRequest& request, std::span<const std::wstring> values) {
        request.pages.insert(request.pages.end(), values.begin(), values.end());
      }},
+    {L"--cleaner-preview", {}, L"list what the cleaner would delete, deleting nothing",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.cleanerPreview = true; }},
+    {L"--prefetch", {}, L"with --cleaner-preview: as with \"Clear Prefetch folder\" checked",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.cleaner.clearPrefetch = true; }},
+    {L"--no-browser-history", {}, L"with --cleaner-preview: as with \"Clear Browser History\" unchecked",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.cleaner.clearBrowserHistory = false; }},
     {L"--help", {}, L"print this help",
      [](ReportRequest& request, std::span<const std::wstring>) { request.help = true; }},
 };
 
 bool IsOption(std::wstring_view argument) { return StartsWith(argument, L"--"); }
+
+// Options that change one kind of output must not be given with the other.
+std::wstring Conflict(const ReportRequest& request) {
+  const CleanerChoices defaults;
+  bool choices = request.cleaner.clearPrefetch != defaults.clearPrefetch ||
+                 request.cleaner.clearBrowserHistory != defaults.clearBrowserHistory;
+  if (!request.cleanerPreview) {
+    return choices ? L"--prefetch and --no-browser-history need --cleaner-preview" : L"";
+  }
+  if (request.json || !request.pages.empty()) return L"--cleaner-preview takes neither --json nor --page";
+  return L"";
+}
 
 std::wstring PageNamed(std::wstring_view name, std::span<const std::wstring_view> pageNames) {
   auto it = std::find_if(pageNames.begin(), pageNames.end(),
@@ -58,6 +76,8 @@ ParsedArguments ParseReportArguments(std::span<const std::wstring> arguments,
     }
     option->apply(parsed.request, std::span<const std::wstring>(arguments).subspan(first, i - first));
   }
+  parsed.error = Conflict(parsed.request);
+  if (!parsed.error.empty()) return parsed;
   for (std::wstring& page : parsed.request.pages) {
     std::wstring known = PageNamed(page, pageNames);
     if (known.empty()) {
@@ -76,14 +96,14 @@ std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
     usage += L" [" + std::wstring(option.name) + (option.value.empty() ? L"" : L" " + std::wstring(option.value)) + L"]";
     width = std::max(width, option.name.size() + 1 + option.value.size());
   }
-  usage += L"\nPrints the information pages as the main window shows them.\n";
+  usage += L"\nPrints the information pages as the main window shows them, or what the cleaner would delete.\n";
   for (const Option& option : kOptions) {
     std::wstring left = std::wstring(option.name) + (option.value.empty() ? L"" : L" " + std::wstring(option.value));
     usage += L"  " + left + std::wstring(width - left.size() + 2, L' ') + std::wstring(option.help) + L"\n";
   }
   usage += L"Pages:";
   for (std::wstring_view page : pageNames) usage += L" " + std::wstring(page);
-  return usage + L"\nExit codes: 0 done, 1 a page could not be read completely, 2 bad arguments.\n";
+  return usage + L"\nExit codes: 0 done, 1 a page or the preview could not be completed, 2 bad arguments.\n";
 }
 
 }  // namespace teko

@@ -5,12 +5,17 @@
 #include <string_view>
 #include <vector>
 
+#include "cleaner/rule_list_inputs.h"
+
 namespace teko {
 
 struct ReportRequest {
   bool help = false;
   bool json = false;
   std::vector<std::wstring> pages;  // as the page list spells them; empty: every page
+  // Instead of the pages: what a cleaner run with these choices would delete.
+  bool cleanerPreview = false;
+  CleanerChoices cleaner;
 };
 
 struct ParsedArguments {

@@ -98,35 +98,6 @@ class ReportReader {
   size_t at_ = 0;
 };
 
-// Runs a console program of the build and returns what it wrote to its output.
-std::string RunCaptured(const std::wstring& program, const std::wstring& arguments) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
-  if (!::CreatePipe(&read, &write, &inherit, 0)) throw std::runtime_error("no pipe");
-  ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{sizeof startup};
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write;
-  startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-  PROCESS_INFORMATION info{};
-  std::wstring path = TestProgramFolder() + program;
-  std::wstring commandLine = L"\"" + path + L"\" " + arguments;
-  bool started = ::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                  nullptr, &startup, &info);
-  ::CloseHandle(write);
-  std::string output;
-  char buffer[4096];
-  DWORD count = 0;
-  while (started && ::ReadFile(read, buffer, sizeof buffer, &count, nullptr) && count > 0) output.append(buffer, count);
-  ::CloseHandle(read);
-  if (!started) throw std::runtime_error("tekoinfo could not be started");
-  ::WaitForSingleObject(info.hProcess, 60000);
-  ::CloseHandle(info.hThread);
-  ::CloseHandle(info.hProcess);
-  return output;
-}
-
 std::wstring ShellFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
   return SUCCEEDED(::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : L"";
@@ -136,7 +107,8 @@ class SysinfoPages : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     report_ =
-        ReportReader(RunCaptured(L"tekoinfo.exe", L"--json --page System --page Folders --page Network")).Pages();
+        ReportReader(RunConsoleProgram(L"tekoinfo.exe", L"--json --page System --page Folders --page Network").output)
+            .Pages();
     app_ = std::make_unique<AppProcess>();
     main_ = app_->WaitForWindow(L"TFormSysInfo");
     ASSERT_NE(main_, nullptr) << "the main window did not appear";

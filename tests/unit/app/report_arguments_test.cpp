@@ -33,9 +33,30 @@ TEST(ReportArguments, BadArgumentsAreNamed) {
   EXPECT_EQ(Parse({L"--page", L"Process"}).error, L"unknown page \"Process\"");
 }
 
+TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) {
+  ParsedArguments plain = Parse({L"--cleaner-preview"});
+  EXPECT_EQ(plain.error, L"");
+  EXPECT_TRUE(plain.request.cleanerPreview);
+  EXPECT_FALSE(plain.request.cleaner.clearPrefetch);
+  EXPECT_TRUE(plain.request.cleaner.clearBrowserHistory);
+
+  ParsedArguments both = Parse({L"--prefetch", L"--cleaner-preview", L"--no-browser-history"});
+  EXPECT_EQ(both.error, L"");
+  EXPECT_TRUE(both.request.cleaner.clearPrefetch);
+  EXPECT_FALSE(both.request.cleaner.clearBrowserHistory);
+
+  EXPECT_EQ(Parse({L"--prefetch"}).error, L"--prefetch and --no-browser-history need --cleaner-preview");
+  EXPECT_EQ(Parse({L"--no-browser-history", L"--json"}).error,
+            L"--prefetch and --no-browser-history need --cleaner-preview");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--json"}).error, L"--cleaner-preview takes neither --json nor --page");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--page", L"System"}).error,
+            L"--cleaner-preview takes neither --json nor --page");
+}
+
 TEST(ReportArguments, UsageNamesEveryOptionAndPage) {
   std::wstring usage = ReportUsage(kPages);
-  for (std::wstring_view part : {L"--json", L"--page NAME", L"--help", L"System Folders Network"}) {
+  for (std::wstring_view part : {L"--json", L"--page NAME", L"--help", L"--cleaner-preview", L"--prefetch",
+                                 L"--no-browser-history", L"System Folders Network"}) {
     EXPECT_NE(usage.find(part), std::wstring::npos) << usage;
   }
 }
