@@ -3,6 +3,7 @@
 // launchers that Wine has, the drive buttons and the host lookup.
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 
 #include "app/main_pages.h"
 #include "driver/driver.h"
+#include "tools/desktop_icons_win32.h"
 
 namespace teko::e2e {
 namespace {
@@ -243,6 +245,23 @@ TEST_F(ToolsPage, ThePointerRestingOnALauncherShowsItsHint) {
     SaveScreenshot(L"tools-hint-software");
   }
   ::SetCursorPos(0, 0);
+}
+
+TEST_F(ToolsPage, IconPositionButtonsDoNothingWithoutADesktopListView) {
+  ASSERT_EQ(FindDesktopListView(), nullptr) << "this desktop has an icon list: the buttons would act";
+  wchar_t folder[MAX_PATH] = {};
+  ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)));
+  std::wstring file = std::wstring(folder) + L"\\iconpos.csv";
+  ::DeleteFileW(file.c_str());
+  auto errors = [&] { return reinterpret_cast<INT_PTR>(::GetPropW(main_, L"Teko.UncaughtErrors")); };
+  INT_PTR errorsBefore = errors();
+
+  Press(L"BitBtn33");
+  EXPECT_TRUE(NoMessageBoxWithin(*app_, 1000));
+  EXPECT_EQ(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES) << "a position file was written";
+  Press(L"BitBtn34");  // with a list view and no file, this would tell to save first
+  EXPECT_TRUE(NoMessageBoxWithin(*app_, 1000));
+  EXPECT_EQ(errors(), errorsBefore);
 }
 
 TEST_F(ToolsPage, OpenOnTheHardDiskSaysThereIsNoDiscDrive) {
