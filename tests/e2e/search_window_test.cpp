@@ -6,7 +6,6 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_pages.h"
 #include "driver/driver.h"
 #include "search/search_window.h"
 
@@ -14,17 +13,6 @@ namespace teko::e2e {
 namespace {
 
 using Rows = std::vector<std::vector<std::wstring>>;
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
-}
-
-std::vector<HWND> AllTopLevelWindows() {
-  std::vector<HWND> windows;
-  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
 
 // A small tree in the program's temporary folder (the prefix is the test's).
 class Tree {
@@ -57,23 +45,18 @@ class Tree {
   std::vector<std::wstring> files_;
 };
 
-class SearchWindow : public ::testing::Test {
+class SearchWindow : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
-    if (MainWindowControlId(L"BitBtn26") < 0) return;
     tree_ = std::make_unique<Tree>();
-    app_ = std::make_unique<AppProcess>();
-    HWND main = app_->WaitForWindow(L"TFormSysInfo");
-    ASSERT_NE(main, nullptr) << "the main window did not appear";
-    Click(RequireControl(main, MainWindowControlId(L"BitBtn26")));
-    search_ = app_->WaitForWindow(L"TFormSearch");
+    MainWindowSuite::SetUpTestSuite();
+    if (::testing::Test::HasFatalFailure()) return;
+    Click(MainWindowSuite::Named(L"BitBtn26"));
+    search_ = App().WaitForWindow(L"TFormSearch");
     ASSERT_NE(search_, nullptr) << "Search did not show the search window";
   }
-  void SetUp() override {
-    if (MainWindowControlId(L"BitBtn26") < 0) GTEST_SKIP() << "the tools page has no Search button yet";
-  }
   static void TearDownTestSuite() {
-    app_.reset();
+    MainWindowSuite::TearDownTestSuite();
     tree_.reset();
   }
 
@@ -121,12 +104,10 @@ class SearchWindow : public ::testing::Test {
   }
 
   static std::unique_ptr<Tree> tree_;
-  static std::unique_ptr<AppProcess> app_;
   static HWND search_;
 };
 
 std::unique_ptr<Tree> SearchWindow::tree_;
-std::unique_ptr<AppProcess> SearchWindow::app_;
 HWND SearchWindow::search_ = nullptr;
 
 TEST_F(SearchWindow, OpensWithItsTextsAt800By700) {
@@ -152,7 +133,7 @@ TEST_F(SearchWindow, OpensWithItsTextsAt800By700) {
 TEST_F(SearchWindow, AnEmptyMaskAsksForOne) {
   TypeText(Named(L"Edit1"), L"  ");
   Click(Named(L"BtnSearch"));
-  auto box = WaitForMessageBox(*app_);
+  auto box = WaitForMessageBox(App());
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, L"Specify files to search!");
   Answer(*box, IDOK);
@@ -205,7 +186,7 @@ TEST_F(SearchWindow, DoubleClickOpensAnExplorerWindowOnTheFolder) {
     for (HWND window : AllTopLevelWindows()) {
       DWORD process = 0;
       ::GetWindowThreadProcessId(window, &process);
-      if (process != app_->id() && ::IsWindowVisible(window) &&
+      if (process != App().id() && ::IsWindowVisible(window) &&
           std::find(before.begin(), before.end(), window) == before.end()) {
         explorer = window;
         return true;
@@ -213,7 +194,7 @@ TEST_F(SearchWindow, DoubleClickOpensAnExplorerWindowOnTheFolder) {
     }
     return false;
   }, 30000)) << "no explorer window appeared";
-  EXPECT_TRUE(NoMessageBoxWithin(*app_, 500));
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 500));
   if (explorer) {
     EXPECT_TRUE(WaitUntil([&] { return Text(explorer) == L"sub"; })) << "the explorer shows " << ::testing::PrintToString(Text(explorer));
     ::Sleep(1500);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "support/clipboard_text_win32.h"
 #include "tools/clipboard_win32.h"
 #include "tools/recycle_bin_win32.h"
 #include "tools/screenshot_win32.h"
@@ -17,18 +18,7 @@
 namespace teko {
 namespace {
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!::OpenClipboard(nullptr)) return L"<busy>";
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
-      text = chars;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
+using testing::ClipboardText;
 
 void PumpUntil(const std::function<bool()>& done) {
   for (int i = 0; i < 200 && !done(); ++i) {
