@@ -45,6 +45,48 @@ class Tree {
   std::vector<std::wstring> files_;
 };
 
+// Thousands of folders with a hit in each, in the program's temporary
+// folder: a search over them lasts long enough to be stopped.
+class WideTree {
+ public:
+  static constexpr int kBranches = 60;
+  static constexpr int kLeaves = 60;
+
+  WideTree() {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    root_ = std::wstring(temp) + L"teko-e2e-search-wide";
+    ::CreateDirectoryW(root_.c_str(), nullptr);
+    for (int branch = 0; branch < kBranches; ++branch) {
+      ::CreateDirectoryW(Branch(branch).c_str(), nullptr);
+      for (int leaf = 0; leaf < kLeaves; ++leaf) {
+        ::CreateDirectoryW(Leaf(branch, leaf).c_str(), nullptr);
+        ::CloseHandle(::CreateFileW(Hit(branch, leaf).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+      }
+    }
+  }
+  WideTree(const WideTree&) = delete;
+  WideTree& operator=(const WideTree&) = delete;
+  ~WideTree() {
+    for (int branch = 0; branch < kBranches; ++branch) {
+      for (int leaf = 0; leaf < kLeaves; ++leaf) {
+        ::DeleteFileW(Hit(branch, leaf).c_str());
+        ::RemoveDirectoryW(Leaf(branch, leaf).c_str());
+      }
+      ::RemoveDirectoryW(Branch(branch).c_str());
+    }
+    ::RemoveDirectoryW(root_.c_str());
+  }
+  const std::wstring& root() const { return root_; }
+
+ private:
+  std::wstring Branch(int branch) const { return root_ + L"\\b" + std::to_wstring(branch); }
+  std::wstring Leaf(int branch, int leaf) const { return Branch(branch) + L"\\l" + std::to_wstring(leaf); }
+  std::wstring Hit(int branch, int leaf) const { return Leaf(branch, leaf) + L"\\hit.tmp"; }
+
+  std::wstring root_;
+};
+
 class SearchWindow : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
@@ -205,12 +247,15 @@ TEST_F(SearchWindow, DoubleClickOpensAnExplorerWindowOnTheFolder) {
 }
 
 TEST_F(SearchWindow, StopEmptiesTheGridAndCountsWhatWasFound) {
-  OpenFolder(L"C:\\windows");
+  WideTree tree;
+  OpenFolder(tree.root());
   TypeText(Named(L"Edit1"), L"*");
   Click(Named(L"BtnSearch"));
   ASSERT_TRUE(WaitUntil([&] { return IsShown(Named(L"BtnStop")) && Status() != L"Searching..."; }));
   Click(Named(L"BtnStop"));
   EXPECT_TRUE(WaitUntil([&] { return Status().ends_with(L" matches found"); }));
+  EXPECT_NE(Status(), std::to_wstring(WideTree::kBranches * WideTree::kLeaves) + L" matches found")
+      << "the search ended before Stop";
   EXPECT_TRUE(IsShown(Named(L"BtnSearch")));
   EXPECT_FALSE(IsShown(Named(L"BtnStop")));
   EXPECT_TRUE(GridRows().empty());
