@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test deps native win64 win32 clean
+.PHONY: run test fuzz deps native win64 win32 clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +20,13 @@ win64: deps
 test: win32 native win64
 	ctest --preset native
 	ctest --preset win64
+
+# Long fuzz runs, FUZZ_SECONDS per target (make test runs each for a minute).
+FUZZ_SECONDS ?= 600
+fuzz: native
+	@for source in tests/fuzz/*_fuzz.cpp; do \
+	  tests/fuzz/run-fuzzer build/native/fuzz "$$(basename "$$source" _fuzz.cpp)" $(FUZZ_SECONDS) || exit 1; \
+	done
 
 run: win64
 	@scripts/run-teko build/win64

@@ -71,3 +71,9 @@ macro(teko_add_subfolders)
     endif()
   endforeach()
 endmacro()
+
+# Picked here, before any folder adds a test that runs under Wine.
+if(WIN32 AND NOT DEFINED CACHE{TEKO_DISPLAY})
+  teko_pick_display(display)
+  set(TEKO_DISPLAY ${display} CACHE STRING "Virtual X display number of the Wine tests")
+endif()

@@ -1,7 +1,10 @@
-// tekoinfo.exe: the information pages as text or JSON, filled by the very
-// fillers the main window uses; or what a cleaner run would delete.
+// tekoinfo.exe: the information pages and the process list as text or JSON,
+// filled by the very code the main window uses; the version information of
+// any file, as the process details read it; or what a cleaner run would
+// delete.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,8 +12,10 @@
 #include "app/info_report.h"
 #include "app/main_pages.h"
 #include "app/online_check_win32.h"
+#include "app/process_report_page.h"
 #include "app/report_arguments.h"
 #include "app/report_render.h"
+#include "app/version_report.h"
 #include "cleaner/cleaner_preview.h"
 #include "cleaner/fixed_drives_win32.h"
 #include "cleaner/rule_list_inputs.h"
@@ -18,6 +23,8 @@
 #include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
 #include "platform/user_locale_win32.h"
+#include "process/process_snapshot_win32.h"
+#include "sysinfo/version_resource_source_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "wmi/wmi_service_win32.h"
 
@@ -62,12 +69,30 @@ int PrintCleanerPreview(const CleanerChoices& choices) {
   }
 }
 
+int ReportVersionInfo(std::span<const std::wstring> files) {
+  Win32VersionResourceSource source;
+  std::wstring text;
+  int exitCode = kExitDone;
+  for (const std::wstring& file : files) {
+    FileVersionReport report = ReportFileVersionInfo(source, file);
+    for (const std::wstring& line : report.lines) text += line + L"\n";
+    if (!report.hasVersionInfo) exitCode = kExitPageFailed;
+  }
+  Write(STD_OUTPUT_HANDLE, Utf8FromWide(text));
+  return exitCode;
+}
+
+bool Wanted(std::span<const std::wstring> pages, std::wstring_view page) {
+  return pages.empty() || std::find(pages.begin(), pages.end(), page) != pages.end();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::wstring> arguments(argv + 1, argv + argc);
   std::vector<std::wstring_view> pageNames;
   for (const InfoPage& page : InfoPages()) pageNames.push_back(page.name);
+  pageNames.push_back(kProcessPageName);
 
   ParsedArguments parsed = ParseReportArguments(arguments, pageNames);
   if (!parsed.error.empty()) {
@@ -78,7 +103,7 @@ int wmain(int argc, wchar_t** argv) {
     Write(STD_OUTPUT_HANDLE, Utf8FromWide(ReportUsage(pageNames)));
     return kExitDone;
   }
-
+  if (!parsed.request.versionFiles.empty()) return ReportVersionInfo(parsed.request.versionFiles);
   if (parsed.request.cleanerPreview) return PrintCleanerPreview(parsed.request.cleaner);
 
   ComApartment apartment;
@@ -88,6 +113,11 @@ int wmain(int argc, wchar_t** argv) {
   sources.DecimalSeparator = UserDecimalSeparator();
   std::vector<InfoPage> pages = SelectPages(InfoPages(), parsed.request.pages);
   std::vector<PageReport> reports = CollectReports(sources, pages, LayoutOfPage);
+  if (Wanted(parsed.request.pages, kProcessPageName)) {
+    Win32ProcessSnapshot snapshot;
+    Win32ProcessAccess access;
+    reports.push_back(ProcessPageReport(snapshot, access));
+  }
   Write(STD_OUTPUT_HANDLE, parsed.request.json ? ReportJson(reports) : ReportText(reports));
 
   int exitCode = kExitDone;

@@ -27,10 +27,10 @@ constexpr unsigned kKeyF1 = VK_F1;
 constexpr unsigned kHelpStartContext = 0;
 
 ui::FormSpec MainFormSpec() {
-  ui::FormSpec spec{L"TFormSysInfo", L"Teko+", 683, 414};
-  spec.keyPreview = true;
-  spec.mainWindow = true;
-  return spec;
+  ui::FormSpec description{L"TFormSysInfo", L"Teko+", 683, 414};
+  description.keyPreview = true;
+  description.mainWindow = true;
+  return description;
 }
 
 }  // namespace
@@ -71,6 +71,7 @@ void TFormSysInfo::Create() {
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
   OnSelect(kBankList, [this] { ComboBox1Select(); });
   tools_ = std::make_unique<MainWindowTools>(*this, sources_.ComputerInfo);
+  BindProcessPage();
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the
   // application-wide error event at work. Nothing else sends it.
@@ -99,6 +100,10 @@ void TFormSysInfo::RefreshActivePage() {
     return;
   }
   switch (index) {
+    case kPageProcess:
+      // As a click on the page's "Refresh" button.
+      processPage_->page().BtnRefreshClick();
+      break;
     case kPageAbout:
       RefreshAboutPage();
       break;
@@ -106,6 +111,15 @@ void TFormSysInfo::RefreshActivePage() {
       // Pages without a filler keep their design captions; "Control" has nothing to refresh.
       break;
   }
+}
+
+void TFormSysInfo::BindProcessPage() {
+  processPage_ = std::make_unique<ProcessPageController>(controls(), handle());
+  ProcessPage& page = processPage_->page();
+  OnClick(L"BtnRefresh", [&page] { page.BtnRefreshClick(); });
+  OnClick(L"BtnKill", [&page] { page.BtnKillClick(); });
+  OnClick(L"BitBtn24", [&page] { page.BitBtn24Click(); });
+  OnClick(L"ListBox1", [&page] { page.ListBox1Click(); });
 }
 
 void TFormSysInfo::ComboBox1Select() {

@@ -6,6 +6,7 @@
 
 #include "app/info_sources.h"
 #include "app/online_check_win32.h"
+#include "process/process_page_controller_window.h"
 #include "tools/main_window_tools.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
@@ -36,11 +37,13 @@ class TFormSysInfo final : public ui::Form {
   void LabelUrlClick();
   void RefreshAboutPage();
   RECT PageControlBounds() const;
+  void BindProcessPage();
 
   Win32OnlineCheck online_;
   InfoSources sources_;
   ui::TabPages pages_;
   std::unique_ptr<MainWindowTools> tools_;
+  std::unique_ptr<ProcessPageController> processPage_;
   UINT raiseTestErrorMessage_ = 0;
 };
 

@@ -22,6 +22,10 @@ constexpr Option kOptions[] = {
      [](ReportRequest& request, std::span<const std::wstring> values) {
        request.pages.insert(request.pages.end(), values.begin(), values.end());
      }},
+    {L"--version-info", L"FILE...", L"print each file's version information as the process details read it",
+     [](ReportRequest& request, std::span<const std::wstring> values) {
+       request.versionFiles.insert(request.versionFiles.end(), values.begin(), values.end());
+     }},
     {L"--cleaner-preview", {}, L"list what the cleaner would delete, deleting nothing",
      [](ReportRequest& request, std::span<const std::wstring>) { request.cleanerPreview = true; }},
     {L"--prefetch", {}, L"with --cleaner-preview: as with \"Clear Prefetch folder\" checked",
@@ -34,15 +38,17 @@ constexpr Option kOptions[] = {
 
 bool IsOption(std::wstring_view argument) { return StartsWith(argument, L"--"); }
 
-// Options that change one kind of output must not be given with the other.
+// The pages, the version information and the cleaner preview are three
+// reports: options of one do not go with another.
 std::wstring Conflict(const ReportRequest& request) {
   const CleanerChoices defaults;
   bool choices = request.cleaner.clearPrefetch != defaults.clearPrefetch ||
                  request.cleaner.clearBrowserHistory != defaults.clearBrowserHistory;
-  if (!request.cleanerPreview) {
-    return choices ? L"--prefetch and --no-browser-history need --cleaner-preview" : L"";
-  }
-  if (request.json || !request.pages.empty()) return L"--cleaner-preview takes neither --json nor --page";
+  bool pageOptions = request.json || !request.pages.empty();
+  if (choices && !request.cleanerPreview) return L"--prefetch and --no-browser-history need --cleaner-preview";
+  if (request.cleanerPreview && !request.versionFiles.empty()) return L"--cleaner-preview goes without --version-info";
+  if (request.cleanerPreview && pageOptions) return L"--cleaner-preview goes without --json and --page";
+  if (!request.versionFiles.empty() && pageOptions) return L"--version-info goes without --json and --page";
   return L"";
 }
 
@@ -103,7 +109,9 @@ std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
   }
   usage += L"Pages:";
   for (std::wstring_view page : pageNames) usage += L" " + std::wstring(page);
-  return usage + L"\nExit codes: 0 done, 1 a page or the preview could not be completed, 2 bad arguments.\n";
+  return usage +
+         L"\nExit codes: 0 done, 1 a page could not be read completely, a file has no version information or the"
+         L" preview could not be completed, 2 bad arguments.\n";
 }
 
 }  // namespace teko

@@ -13,6 +13,7 @@ struct ReportRequest {
   bool help = false;
   bool json = false;
   std::vector<std::wstring> pages;  // as the page list spells them; empty: every page
+  std::vector<std::wstring> versionFiles;  // not empty: their version information instead of pages
   // Instead of the pages: what a cleaner run with these choices would delete.
   bool cleanerPreview = false;
   CleanerChoices cleaner;

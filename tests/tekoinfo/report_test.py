@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""tekoinfo under Wine: valid JSON with every page, --page, --help and bad
-arguments. Usage: report_test.py TEKOINFO_EXE (Wine environment set)."""
+"""tekoinfo under Wine: valid JSON with every page, --page, --version-info,
+--help and bad arguments. Usage: report_test.py TEKOINFO_EXE (Wine
+environment set)."""
 import json
 import subprocess
 import sys
 
 EXE = sys.argv[1]
-PAGES = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM"]
+PAGES = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM", "Process"]
 ORDER = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM", "Bios", "MainBoard", "Process"]
 failures = []
 
@@ -66,10 +67,26 @@ for page in PAGES:
 check("  Product Name:" in text and "  Temp:" in text and "  Currently online:" in text, "captions missing")
 check("\nMainBoard / BANK 0\n  Bank:" in text, "the first bank's heading missing from the text report")
 
+processes = report.get("Process", {}).get("ListBox1", [])
+check(any(line.startswith("tekoinfo.exe ") and "tekoinfo.exe" in line[len("tekoinfo.exe"):] for line in processes),
+      f"tekoinfo.exe with its ID and path in the process list: {processes}")
+check("\n  Processes  " in text, "the process list missing from the text report")
+
+exe_windows = "Z:" + EXE.replace("/", "\\")
+versions = run("--version-info", exe_windows, "kernel32.dll")
+lines = versions.stdout.decode("utf-8").splitlines()
+check(versions.returncode == 0, f"--version-info exit code {versions.returncode}")
+check(len(lines) > 1 and lines[0] == exe_windows and lines[1].startswith("  Fixed file version: "), f"--version-info: {lines[:3]}")
+check("kernel32.dll" in lines and "  CompanyName=Microsoft Corporation" in lines, "kernel32.dll by its bare name")
+missing = run("--version-info", exe_windows + ".missing")
+check(missing.returncode == 1 and missing.stdout.decode("utf-8").endswith(
+    "\n  Error: File contains no version information\n"), f"a file without version information: {missing.stdout!r}")
+
 usage = run("--help")
 check(usage.returncode == 0 and b"--page NAME" in usage.stdout, f"--help: {usage.returncode} {usage.stdout!r}")
 
-for bad in (["--verbose"], ["--page"], ["--page", "Nowhere"], ["System"]):
+for bad in (["--verbose"], ["--page"], ["--page", "Nowhere"], ["System"], ["--version-info"],
+            ["--version-info", "a.exe", "--json"]):
     result = run(*bad)
     check(result.returncode == 2, f"{bad}: exit code {result.returncode}")
     check(b"Usage: tekoinfo" in result.stderr and not result.stdout, f"{bad}: usage on stderr only")

@@ -33,6 +33,16 @@ TEST(ReportArguments, BadArgumentsAreNamed) {
   EXPECT_EQ(Parse({L"--page", L"Process"}).error, L"unknown page \"Process\"");
 }
 
+TEST(ReportArguments, VersionInfoTakesFilesAndStandsAlone) {
+  ParsedArguments parsed = Parse({L"--version-info", L"a.exe", L"C:\\b.dll", L"--version-info", L"c.exe"});
+  EXPECT_EQ(parsed.error, L"");
+  EXPECT_EQ(parsed.request.versionFiles, (std::vector<std::wstring>{L"a.exe", L"C:\\b.dll", L"c.exe"}));
+  EXPECT_EQ(Parse({L"--version-info"}).error, L"--version-info needs FILE...");
+  EXPECT_EQ(Parse({L"--version-info", L"a.exe", L"--json"}).error, L"--version-info goes without --json and --page");
+  EXPECT_EQ(Parse({L"--page", L"System", L"--version-info", L"a.exe"}).error,
+            L"--version-info goes without --json and --page");
+}
+
 TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) {
   ParsedArguments plain = Parse({L"--cleaner-preview"});
   EXPECT_EQ(plain.error, L"");
@@ -48,15 +58,18 @@ TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) 
   EXPECT_EQ(Parse({L"--prefetch"}).error, L"--prefetch and --no-browser-history need --cleaner-preview");
   EXPECT_EQ(Parse({L"--no-browser-history", L"--json"}).error,
             L"--prefetch and --no-browser-history need --cleaner-preview");
-  EXPECT_EQ(Parse({L"--cleaner-preview", L"--json"}).error, L"--cleaner-preview takes neither --json nor --page");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--json"}).error, L"--cleaner-preview goes without --json and --page");
   EXPECT_EQ(Parse({L"--cleaner-preview", L"--page", L"System"}).error,
-            L"--cleaner-preview takes neither --json nor --page");
+            L"--cleaner-preview goes without --json and --page");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--version-info", L"a.exe"}).error,
+            L"--cleaner-preview goes without --version-info");
 }
 
 TEST(ReportArguments, UsageNamesEveryOptionAndPage) {
   std::wstring usage = ReportUsage(kPages);
-  for (std::wstring_view part : {L"--json", L"--page NAME", L"--help", L"--cleaner-preview", L"--prefetch",
-                                 L"--no-browser-history", L"System Folders Network"}) {
+  for (std::wstring_view part : {L"--json", L"--page NAME", L"--version-info FILE...", L"--help",
+                                 L"--cleaner-preview", L"--prefetch", L"--no-browser-history",
+                                 L"System Folders Network"}) {
     EXPECT_NE(usage.find(part), std::wstring::npos) << usage;
   }
 }
