@@ -2,18 +2,17 @@
 // clipboard, the recycle bin, the screenshot, the other windows, the
 // launchers that Wine has, the drive buttons and the host lookup.
 #include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 
 #include "app/main_pages.h"
 #include "driver/driver.h"
 #include "support/clipboard_text_win32.h"
+#include "support/recycle_bin_win32.h"
 #include "tools/desktop_icons_win32.h"
 
 namespace teko::e2e {
@@ -61,23 +60,10 @@ std::optional<SIZE> ClipboardBitmapSize() {
   return size;
 }
 
-LONGLONG ItemsInRecycleBin() {
-  SHQUERYRBINFO info{sizeof info};
-  return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) ? info.i64NumItems : -1;
-}
+using testing::ItemsInRecycleBin;
 
-// A file of the test's own, moved to the recycle bin.
 void RecycleAFile() {
-  wchar_t temp[MAX_PATH];
-  ::GetTempPathW(MAX_PATH, temp);
-  std::wstring file = std::wstring(temp) + L"teko-e2e-recycled.txt";
-  std::ofstream(file.c_str()) << "recycled by the test";
-  std::wstring from = file + L'\0';
-  SHFILEOPSTRUCTW operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  ASSERT_EQ(::SHFileOperationW(&operation), 0);
+  ASSERT_FALSE(testing::RecycleNewFile(L"teko-e2e-recycled.txt").empty());
   ASSERT_GT(ItemsInRecycleBin(), 0);
 }
 
