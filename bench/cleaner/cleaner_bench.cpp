@@ -6,17 +6,11 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_clock.h"
 #include "cleaner/deletion_engine.h"
 #include "platform/file_system_win32.h"
 
 namespace {
-
-double Seconds() {
-  LARGE_INTEGER counter, frequency;
-  ::QueryPerformanceCounter(&counter);
-  ::QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 size_t PeakWorkingSet() {
   PROCESS_MEMORY_COUNTERS counters{sizeof counters};

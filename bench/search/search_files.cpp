@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_clock.h"
 #include "core/text.h"
 #include "platform/file_system_win32.h"
 #include "search/file_search.h"
@@ -41,13 +42,6 @@ class ErrorStreamDialogs final : public Dialogs {
   void Show(MessageKind, std::wstring_view text) override { std::fprintf(stderr, "%s\n", Utf8FromWide(text).c_str()); }
   bool Ask(std::wstring_view) override { return false; }
 };
-
-double Seconds() {
-  LARGE_INTEGER counter, frequency;
-  ::QueryPerformanceCounter(&counter);
-  ::QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 }  // namespace
 

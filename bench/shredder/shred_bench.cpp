@@ -5,19 +5,9 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "bench_clock.h"
 #include "shredder/shred_files_win32.h"
 #include "shredder/wipe_file.h"
-
-namespace {
-
-double Seconds() {
-  LARGE_INTEGER counter, frequency;
-  ::QueryPerformanceCounter(&counter);
-  ::QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {

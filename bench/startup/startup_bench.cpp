@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
+
 namespace {
 
 struct Search {
@@ -25,29 +27,22 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM data) {
   return TRUE;
 }
 
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  ::QueryPerformanceCounter(&counter);
-  ::QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 // Milliseconds until the window shows, or a negative value on failure.
 double TimeToWindow(const std::wstring& program) {
   STARTUPINFOW startup{sizeof startup};
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + program + L"\"";
-  double start = Now();
+  double start = Seconds();
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info)) {
     return -1;
   }
   double elapsed = -1;
   Search search{info.dwProcessId, false};
-  while (Now() - start < 30000) {
+  while (Seconds() - start < 30) {
     ::EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found) {
-      elapsed = Now() - start;
+      elapsed = (Seconds() - start) * 1000.0;
       break;
     }
     ::Sleep(1);

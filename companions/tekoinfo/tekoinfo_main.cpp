@@ -1,6 +1,7 @@
 // tekoinfo.exe: the information pages and the process list as text or JSON,
-// filled by the very code the main window uses; and the version information
-// of any file, as the process details read it.
+// filled by the very code the main window uses; the version information of
+// any file, as the process details read it; or what a cleaner run would
+// delete.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,7 +16,11 @@
 #include "app/report_arguments.h"
 #include "app/report_render.h"
 #include "app/version_report.h"
+#include "cleaner/cleaner_preview.h"
+#include "cleaner/fixed_drives_win32.h"
+#include "cleaner/rule_list_inputs.h"
 #include "core/text.h"
+#include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
 #include "platform/user_locale_win32.h"
 #include "process/process_snapshot_win32.h"
@@ -46,6 +51,23 @@ void Write(DWORD stream, const std::string& utf8) {
 }
 
 std::span<const ui::ControlSpec> LayoutOfPage(int pageIndex) { return MainPages()[pageIndex].layout(); }
+
+// The cleaner's own rule builder and engine on a file system that removes
+// nothing, fed as the cleaner window feeds them.
+int PrintCleanerPreview(const CleanerChoices& choices) {
+  try {
+    TComputerInfo info(Win32ComputerInfoSeams());
+    Win32FileSystem files;
+    CleanerPreview preview = PreviewCleanerRun(CleanerRuleInputs(info, choices, FixedDriveLetters()), files);
+    std::wstring text;
+    for (const std::wstring& line : CleanerPreviewReport(preview)) text += line + L"\n";
+    Write(STD_OUTPUT_HANDLE, Utf8FromWide(text));
+    return kExitDone;
+  } catch (const std::exception& e) {
+    Write(STD_ERROR_HANDLE, "tekoinfo: cleaner preview stopped: " + std::string(e.what()) + "\n");
+    return kExitPageFailed;
+  }
+}
 
 int ReportVersionInfo(std::span<const std::wstring> files) {
   Win32VersionResourceSource source;
@@ -82,6 +104,7 @@ int wmain(int argc, wchar_t** argv) {
     return kExitDone;
   }
   if (!parsed.request.versionFiles.empty()) return ReportVersionInfo(parsed.request.versionFiles);
+  if (parsed.request.cleanerPreview) return PrintCleanerPreview(parsed.request.cleaner);
 
   ComApartment apartment;
   Win32OnlineCheck online;

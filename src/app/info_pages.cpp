@@ -43,6 +43,8 @@ void FillMainBoard(InfoSources& sources, PageSink& sink) {
   FillMainBoardPage(wmi, sources.memoryModules, sink);
 }
 
+void ShowBank(InfoSources& sources, int entry, PageSink& sink) { ShowMemoryModule(sources.memoryModules, entry, sink); }
+
 }  // namespace
 
 std::span<const InfoPage> InfoPages() {
@@ -55,7 +57,7 @@ std::span<const InfoPage> InfoPages() {
       {kPageDisplay, L"Display", FillDisplay},
       {kPageApm, L"APM", FillApmPage},
       {kPageBios, L"Bios", FillBios},
-      {kPageMainBoard, L"MainBoard", FillMainBoard},
+      {kPageMainBoard, L"MainBoard", FillMainBoard, kBankList, ShowBank},
   };
   return pages;
 }

@@ -87,19 +87,52 @@ PageReport ReportOfWrites(std::wstring_view page, const RecordingSink& sink, std
   return report;
 }
 
+namespace {
+
+// Runs `fill` into a sink of its own; an error ends only this report, which
+// keeps what was written before it.
+template <typename Fill>
+PageReport ReportOf(std::wstring_view name, std::span<const ui::ControlSpec> layout, RecordingSink& sink, Fill fill) {
+  std::wstring error;
+  try {
+    fill(sink);
+  } catch (const std::exception& e) {
+    error = WideFromUtf8(e.what());
+    if (error.empty()) error = L"unknown error";
+  }
+  PageReport report = ReportOfWrites(name, sink, layout);
+  report.error = error;
+  return report;
+}
+
+// Names stay unique when two entries read alike.
+std::wstring EntryReportName(const InfoPage& page, std::wstring_view entry, std::span<const PageReport> earlier) {
+  std::wstring base = std::wstring(page.name) + L" / " + std::wstring(entry);
+  std::wstring name = base;
+  for (int n = 2; std::any_of(earlier.begin(), earlier.end(), [&](const PageReport& r) { return r.page == name; });
+       ++n) {
+    name = base + L" (" + std::to_wstring(n) + L")";
+  }
+  return name;
+}
+
+}  // namespace
+
 std::vector<PageReport> CollectReports(InfoSources& sources, std::span<const InfoPage> pages, PageLayoutOf layoutOf) {
   std::vector<PageReport> reports;
   for (const InfoPage& page : pages) {
-    RecordingSink sink;
-    std::wstring error;
-    try {
-      page.fill(sources, sink);
-    } catch (const std::exception& e) {
-      error = WideFromUtf8(e.what());
-      if (error.empty()) error = L"unknown error";
+    std::span<const ui::ControlSpec> layout = layoutOf(page.index);
+    RecordingSink pageSink;
+    reports.push_back(ReportOf(page.name, layout, pageSink, [&](PageSink& sink) { page.fill(sources, sink); }));
+    const RecordingSink::State* list = page.showEntry ? pageSink.Find(page.entryList) : nullptr;
+    if (!list) continue;
+    // Every entry as selecting it shows it, so none hides behind the first.
+    for (size_t i = 0; i < list->lines.size(); ++i) {
+      RecordingSink entrySink;
+      entrySink.SetText(page.entryList, list->lines[i]);
+      reports.push_back(ReportOf(EntryReportName(page, list->lines[i], reports), layout, entrySink,
+                                 [&](PageSink& sink) { page.showEntry(sources, static_cast<int>(i), sink); }));
     }
-    reports.push_back(ReportOfWrites(page.name, sink, layoutOf(page.index)));
-    reports.back().error = error;
   }
   return reports;
 }

@@ -37,7 +37,9 @@ using PageLayoutOf = std::span<const ui::ControlSpec> (*)(int pageIndex);
 PageReport ReportOfWrites(std::wstring_view page, const RecordingSink& sink, std::span<const ui::ControlSpec> layout);
 
 // Runs each page's filler into a sink of its own. An error ends only its
-// page, which keeps what was written before it.
+// page, which keeps what was written before it. A page with an entry list is
+// followed by one report per entry of that list, named "<page> / <entry>",
+// holding the entry and what selecting it shows.
 std::vector<PageReport> CollectReports(InfoSources& sources, std::span<const InfoPage> pages, PageLayoutOf layoutOf);
 
 // The pages called `names` (any case), in page order; every page when

@@ -74,7 +74,7 @@ void TFormSysInfo::Create() {
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
   OnSelect(kBankList, [this] { ComboBox1Select(); });
-  tools_ = std::make_unique<MainWindowTools>(*this);
+  tools_ = std::make_unique<MainWindowTools>(*this, sources_.ComputerInfo);
   BindProcessPage();
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the

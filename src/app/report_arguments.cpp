@@ -26,11 +26,31 @@ constexpr Option kOptions[] = {
      [](ReportRequest& request, std::span<const std::wstring> values) {
        request.versionFiles.insert(request.versionFiles.end(), values.begin(), values.end());
      }},
+    {L"--cleaner-preview", {}, L"list what the cleaner would delete, deleting nothing",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.cleanerPreview = true; }},
+    {L"--prefetch", {}, L"with --cleaner-preview: as with \"Clear Prefetch folder\" checked",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.cleaner.clearPrefetch = true; }},
+    {L"--no-browser-history", {}, L"with --cleaner-preview: as with \"Clear Browser History\" unchecked",
+     [](ReportRequest& request, std::span<const std::wstring>) { request.cleaner.clearBrowserHistory = false; }},
     {L"--help", {}, L"print this help",
      [](ReportRequest& request, std::span<const std::wstring>) { request.help = true; }},
 };
 
 bool IsOption(std::wstring_view argument) { return StartsWith(argument, L"--"); }
+
+// The pages, the version information and the cleaner preview are three
+// reports: options of one do not go with another.
+std::wstring Conflict(const ReportRequest& request) {
+  const CleanerChoices defaults;
+  bool choices = request.cleaner.clearPrefetch != defaults.clearPrefetch ||
+                 request.cleaner.clearBrowserHistory != defaults.clearBrowserHistory;
+  bool pageOptions = request.json || !request.pages.empty();
+  if (choices && !request.cleanerPreview) return L"--prefetch and --no-browser-history need --cleaner-preview";
+  if (request.cleanerPreview && !request.versionFiles.empty()) return L"--cleaner-preview goes without --version-info";
+  if (request.cleanerPreview && pageOptions) return L"--cleaner-preview goes without --json and --page";
+  if (!request.versionFiles.empty() && pageOptions) return L"--version-info goes without --json and --page";
+  return L"";
+}
 
 std::wstring PageNamed(std::wstring_view name, std::span<const std::wstring_view> pageNames) {
   auto it = std::find_if(pageNames.begin(), pageNames.end(),
@@ -62,10 +82,8 @@ ParsedArguments ParseReportArguments(std::span<const std::wstring> arguments,
     }
     option->apply(parsed.request, std::span<const std::wstring>(arguments).subspan(first, i - first));
   }
-  if (!parsed.request.versionFiles.empty() && (parsed.request.json || !parsed.request.pages.empty())) {
-    parsed.error = L"--version-info goes without --json and --page";
-    return parsed;
-  }
+  parsed.error = Conflict(parsed.request);
+  if (!parsed.error.empty()) return parsed;
   for (std::wstring& page : parsed.request.pages) {
     std::wstring known = PageNamed(page, pageNames);
     if (known.empty()) {
@@ -84,7 +102,7 @@ std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
     usage += L" [" + std::wstring(option.name) + (option.value.empty() ? L"" : L" " + std::wstring(option.value)) + L"]";
     width = std::max(width, option.name.size() + 1 + option.value.size());
   }
-  usage += L"\nPrints the information pages as the main window shows them.\n";
+  usage += L"\nPrints the information pages as the main window shows them, or what the cleaner would delete.\n";
   for (const Option& option : kOptions) {
     std::wstring left = std::wstring(option.name) + (option.value.empty() ? L"" : L" " + std::wstring(option.value));
     usage += L"  " + left + std::wstring(width - left.size() + 2, L' ') + std::wstring(option.help) + L"\n";
@@ -92,8 +110,8 @@ std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
   usage += L"Pages:";
   for (std::wstring_view page : pageNames) usage += L" " + std::wstring(page);
   return usage +
-         L"\nExit codes: 0 done, 1 a page could not be read completely or a file has no version information,"
-         L" 2 bad arguments.\n";
+         L"\nExit codes: 0 done, 1 a page could not be read completely, a file has no version information or the"
+         L" preview could not be completed, 2 bad arguments.\n";
 }
 
 }  // namespace teko

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cleaner/rule_list_inputs.h"
+
 namespace teko {
 
 struct ReportRequest {
@@ -12,6 +14,9 @@ struct ReportRequest {
   bool json = false;
   std::vector<std::wstring> pages;  // as the page list spells them; empty: every page
   std::vector<std::wstring> versionFiles;  // not empty: their version information instead of pages
+  // Instead of the pages: what a cleaner run with these choices would delete.
+  bool cleanerPreview = false;
+  CleanerChoices cleaner;
 };
 
 struct ParsedArguments {

@@ -4,6 +4,7 @@
 // where its controls exist.
 #include <memory>
 
+#include "sysinfo/computer_info.h"
 #include "tools/tools_page.h"
 #include "ui/form.h"
 
@@ -15,7 +16,9 @@ void BindToolButtons(ui::Form& form, ToolsServices& services);
 
 class MainWindowTools {
  public:
-  explicit MainWindowTools(ui::Form& window);
+  // The icon position file lies in `computerInfo`'s all-users application
+  // data folder; both must outlive this.
+  MainWindowTools(ui::Form& window, TComputerInfo& computerInfo);
   MainWindowTools(const MainWindowTools&) = delete;
   MainWindowTools& operator=(const MainWindowTools&) = delete;
   ~MainWindowTools();

@@ -6,6 +6,7 @@
 #include "platform/module_path_win32.h"
 #include "search/search_window.h"
 #include "shredder/shredder_window.h"
+#include "tools/desktop_icons_win32.h"
 #include "tools/desktop_utilities_win32.h"
 #include "tools/drive_tools_win32.h"
 #include "tools/host_resolver_win32.h"
@@ -27,9 +28,22 @@ class AppToolWindows final : public ToolWindows {
   void ShowSearch() override {
     if (AppForms().FormSearch) AppForms().FormSearch->Show();
   }
-  void ShowShredderModal() override {
-    if (AppForms().FormDateien) AppForms().FormDateien->ShowModal();
+  void ShowShredderModal() override { ShowSecureDelete(); }
+};
+
+// The position file in the all-users application data folder, read anew at
+// every click.
+class AppIconPositions final : public IconPositionActions {
+ public:
+  AppIconPositions(TComputerInfo& computerInfo, Dialogs& dialogs) : computerInfo_(computerInfo), dialogs_(dialogs) {}
+  void SaveIconPositions() override { SaveDesktopIconPositions(computerInfo_.Folders().CommonAppData()); }
+  void RestoreIconPositions() override {
+    RestoreDesktopIconPositions(computerInfo_.Folders().CommonAppData(), dialogs_);
   }
+
+ private:
+  TComputerInfo& computerInfo_;
+  Dialogs& dialogs_;
 };
 
 }  // namespace
@@ -42,18 +56,20 @@ void BindToolButtons(ui::Form& form, ToolsServices& services) {
 }
 
 struct MainWindowTools::Parts {
-  explicit Parts(HWND window)
+  Parts(HWND window, TComputerInfo& computerInfo)
       : shell(window),
         system(window),
         utilities(window),
         dialogs(window),
-        services{shell, system, windows, utilities, dialogs, ExecutableFolder()} {}
+        icons(computerInfo, dialogs),
+        services{shell, system, windows, utilities, icons, dialogs, ExecutableFolder()} {}
 
   Win32ShellExecutor shell;
   Win32SystemActions system;
   AppToolWindows windows;
   Win32DesktopUtilities utilities;
   ui::MessageDialogs dialogs;
+  AppIconPositions icons;
   ToolsServices services;
   ui::DriveList drives;
   Win32DriveQuery driveQuery;
@@ -61,8 +77,8 @@ struct MainWindowTools::Parts {
   Win32HostResolver resolver;
 };
 
-MainWindowTools::MainWindowTools(ui::Form& window)
-    : window_(window), parts_(std::make_unique<Parts>(window.handle())) {
+MainWindowTools::MainWindowTools(ui::Form& window, TComputerInfo& computerInfo)
+    : window_(window), parts_(std::make_unique<Parts>(window.handle(), computerInfo)) {
   BindToolButtons(window_, parts_->services);
   BindDriveButtons();
   BindHostLookup();

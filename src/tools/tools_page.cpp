@@ -36,6 +36,8 @@ std::span<const ToolButton> ToolButtons() {
       {L"BitBtn2", ClearRecycleBin},
       {L"BitBtn13", Cleaner},
       {L"BitBtn27", Screenshot},
+      {L"BitBtn33", SaveIconPositions},
+      {L"BitBtn34", RestoreIconPositions},
   };
   return buttons;
 }
@@ -100,6 +102,12 @@ void RunTool(const ToolButton& button, ToolsServices& services) {
       return;
     case ToolAction::Screenshot:
       services.utilities.Screenshot();
+      return;
+    case ToolAction::SaveIconPositions:
+      services.icons.SaveIconPositions();
+      return;
+    case ToolAction::RestoreIconPositions:
+      services.icons.RestoreIconPositions();
       return;
   }
 }

@@ -32,11 +32,21 @@ class DesktopUtilities {
   virtual void Screenshot() = 0;
 };
 
+// The desktop icons' positions, kept in the position file. Errors are
+// raised, for the application-wide error handling.
+class IconPositionActions {
+ public:
+  virtual ~IconPositionActions() = default;
+  virtual void SaveIconPositions() = 0;
+  virtual void RestoreIconPositions() = 0;
+};
+
 struct ToolsServices {
   ShellExecutor& shell;
   SystemActions& system;
   ToolWindows& windows;
   DesktopUtilities& utilities;
+  IconPositionActions& icons;
   Dialogs& dialogs;
   std::wstring programFolder;  // with its trailing backslash
 };
@@ -57,6 +67,8 @@ enum class ToolAction {
   ClearClipboard,
   ClearRecycleBin,
   Screenshot,
+  SaveIconPositions,
+  RestoreIconPositions,
 };
 
 struct ToolButton {

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_pages.h"
 #include "driver/driver.h"
 #include "search/search_window.h"
 
@@ -14,17 +13,6 @@ namespace teko::e2e {
 namespace {
 
 using Rows = std::vector<std::vector<std::wstring>>;
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
-}
-
-std::vector<HWND> AllTopLevelWindows() {
-  std::vector<HWND> windows;
-  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
 
 // A small tree in the program's temporary folder (the prefix is the test's).
 class Tree {
@@ -57,23 +45,60 @@ class Tree {
   std::vector<std::wstring> files_;
 };
 
-class SearchWindow : public ::testing::Test {
+// Thousands of folders with a hit in each, in the program's temporary
+// folder: a search over them lasts long enough to be stopped.
+class WideTree {
+ public:
+  static constexpr int kBranches = 60;
+  static constexpr int kLeaves = 60;
+
+  WideTree() {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    root_ = std::wstring(temp) + L"teko-e2e-search-wide";
+    ::CreateDirectoryW(root_.c_str(), nullptr);
+    for (int branch = 0; branch < kBranches; ++branch) {
+      ::CreateDirectoryW(Branch(branch).c_str(), nullptr);
+      for (int leaf = 0; leaf < kLeaves; ++leaf) {
+        ::CreateDirectoryW(Leaf(branch, leaf).c_str(), nullptr);
+        ::CloseHandle(::CreateFileW(Hit(branch, leaf).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+      }
+    }
+  }
+  WideTree(const WideTree&) = delete;
+  WideTree& operator=(const WideTree&) = delete;
+  ~WideTree() {
+    for (int branch = 0; branch < kBranches; ++branch) {
+      for (int leaf = 0; leaf < kLeaves; ++leaf) {
+        ::DeleteFileW(Hit(branch, leaf).c_str());
+        ::RemoveDirectoryW(Leaf(branch, leaf).c_str());
+      }
+      ::RemoveDirectoryW(Branch(branch).c_str());
+    }
+    ::RemoveDirectoryW(root_.c_str());
+  }
+  const std::wstring& root() const { return root_; }
+
+ private:
+  std::wstring Branch(int branch) const { return root_ + L"\\b" + std::to_wstring(branch); }
+  std::wstring Leaf(int branch, int leaf) const { return Branch(branch) + L"\\l" + std::to_wstring(leaf); }
+  std::wstring Hit(int branch, int leaf) const { return Leaf(branch, leaf) + L"\\hit.tmp"; }
+
+  std::wstring root_;
+};
+
+class SearchWindow : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
-    if (MainWindowControlId(L"BitBtn26") < 0) return;
     tree_ = std::make_unique<Tree>();
-    app_ = std::make_unique<AppProcess>();
-    HWND main = app_->WaitForWindow(L"TFormSysInfo");
-    ASSERT_NE(main, nullptr) << "the main window did not appear";
-    Click(RequireControl(main, MainWindowControlId(L"BitBtn26")));
-    search_ = app_->WaitForWindow(L"TFormSearch");
+    MainWindowSuite::SetUpTestSuite();
+    if (::testing::Test::HasFatalFailure()) return;
+    Click(MainWindowSuite::Named(L"BitBtn26"));
+    search_ = App().WaitForWindow(L"TFormSearch");
     ASSERT_NE(search_, nullptr) << "Search did not show the search window";
   }
-  void SetUp() override {
-    if (MainWindowControlId(L"BitBtn26") < 0) GTEST_SKIP() << "the tools page has no Search button yet";
-  }
   static void TearDownTestSuite() {
-    app_.reset();
+    MainWindowSuite::TearDownTestSuite();
     tree_.reset();
   }
 
@@ -121,12 +146,10 @@ class SearchWindow : public ::testing::Test {
   }
 
   static std::unique_ptr<Tree> tree_;
-  static std::unique_ptr<AppProcess> app_;
   static HWND search_;
 };
 
 std::unique_ptr<Tree> SearchWindow::tree_;
-std::unique_ptr<AppProcess> SearchWindow::app_;
 HWND SearchWindow::search_ = nullptr;
 
 TEST_F(SearchWindow, OpensWithItsTextsAt800By700) {
@@ -152,7 +175,7 @@ TEST_F(SearchWindow, OpensWithItsTextsAt800By700) {
 TEST_F(SearchWindow, AnEmptyMaskAsksForOne) {
   TypeText(Named(L"Edit1"), L"  ");
   Click(Named(L"BtnSearch"));
-  auto box = WaitForMessageBox(*app_);
+  auto box = WaitForMessageBox(App());
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, L"Specify files to search!");
   Answer(*box, IDOK);
@@ -205,7 +228,7 @@ TEST_F(SearchWindow, DoubleClickOpensAnExplorerWindowOnTheFolder) {
     for (HWND window : AllTopLevelWindows()) {
       DWORD process = 0;
       ::GetWindowThreadProcessId(window, &process);
-      if (process != app_->id() && ::IsWindowVisible(window) &&
+      if (process != App().id() && ::IsWindowVisible(window) &&
           std::find(before.begin(), before.end(), window) == before.end()) {
         explorer = window;
         return true;
@@ -213,7 +236,7 @@ TEST_F(SearchWindow, DoubleClickOpensAnExplorerWindowOnTheFolder) {
     }
     return false;
   }, 30000)) << "no explorer window appeared";
-  EXPECT_TRUE(NoMessageBoxWithin(*app_, 500));
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 500));
   if (explorer) {
     EXPECT_TRUE(WaitUntil([&] { return Text(explorer) == L"sub"; })) << "the explorer shows " << ::testing::PrintToString(Text(explorer));
     ::Sleep(1500);
@@ -224,12 +247,15 @@ TEST_F(SearchWindow, DoubleClickOpensAnExplorerWindowOnTheFolder) {
 }
 
 TEST_F(SearchWindow, StopEmptiesTheGridAndCountsWhatWasFound) {
-  OpenFolder(L"C:\\windows");
+  WideTree tree;
+  OpenFolder(tree.root());
   TypeText(Named(L"Edit1"), L"*");
   Click(Named(L"BtnSearch"));
   ASSERT_TRUE(WaitUntil([&] { return IsShown(Named(L"BtnStop")) && Status() != L"Searching..."; }));
   Click(Named(L"BtnStop"));
   EXPECT_TRUE(WaitUntil([&] { return Status().ends_with(L" matches found"); }));
+  EXPECT_NE(Status(), std::to_wstring(WideTree::kBranches * WideTree::kLeaves) + L" matches found")
+      << "the search ended before Stop";
   EXPECT_TRUE(IsShown(Named(L"BtnSearch")));
   EXPECT_FALSE(IsShown(Named(L"BtnStop")));
   EXPECT_TRUE(GridRows().empty());

@@ -3,7 +3,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <memory>
 
 #include "driver/driver.h"
 #include "platform/handles_win32.h"
@@ -35,7 +34,8 @@ void RemoveTestFolder() {
   ::RemoveDirectoryW(kFolder.c_str());
 }
 
-class ShredderWindow : public ::testing::Test {
+// Opened as a user opens it: "Secure Delete" on the tools page.
+class ShredderWindow : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
     RemoveTestFolder();
@@ -48,16 +48,15 @@ class ShredderWindow : public ::testing::Test {
     WriteFile(In(L"keep.txt"), 30);
     WriteFile(In(L"inner\\deep.txt"), 40);
 
-    app_ = std::make_unique<AppProcess>();
-    ASSERT_NE(app_->WaitForWindow(L"TFormSysInfo"), nullptr);
-    // Shown from outside until the tools page has its button.
-    shredder_ = app_->WaitForWindow(L"TFormDateien", 10000, false);
-    ASSERT_NE(shredder_, nullptr);
-    ::ShowWindow(shredder_, SW_SHOW);
-    ::SetForegroundWindow(shredder_);
+    MainWindowSuite::SetUpTestSuite();
+    if (::testing::Test::HasFatalFailure()) return;
+    Click(MainWindowSuite::Named(L"BitBtn25"));
+    shredder_ = App().WaitForWindow(L"TFormDateien");
+    ASSERT_NE(shredder_, nullptr) << "Secure Delete did not show the shredder";
+    ASSERT_TRUE(WaitUntil([] { return !::IsWindowEnabled(MainWindow()); })) << "the shredder is not modal";
   }
   static void TearDownTestSuite() {
-    app_.reset();
+    MainWindowSuite::TearDownTestSuite();
     RemoveTestFolder();
   }
 
@@ -85,18 +84,16 @@ class ShredderWindow : public ::testing::Test {
     SelectListViewRows(Named(L"FileListBox1"), rows);
   }
   static std::wstring AnswerNext(int button) {
-    auto box = WaitForMessageBox(*app_);
+    auto box = WaitForMessageBox(App());
     if (!box) return L"(no message box)";
     Answer(*box, button);
     return box->text;
   }
   static bool Lists(std::wstring_view caption) { return RowOf(L"FileListBox1", caption) >= 0; }
 
-  static std::unique_ptr<AppProcess> app_;
   static HWND shredder_;
 };
 
-std::unique_ptr<AppProcess> ShredderWindow::app_;
 HWND ShredderWindow::shredder_ = nullptr;
 
 TEST_F(ShredderWindow, OpensOnDriveCWithTheTwoPassDefault) {
@@ -143,7 +140,7 @@ TEST_F(ShredderWindow, ALockedFileIsReportedAndKept) {
   EXPECT_EQ(AnswerNext(IDYES), L"1 file(s) selected. Delete file(s) definitely?");
   EXPECT_EQ(AnswerNext(IDOK), L"Invalid number (Must be 1 - 10)! Will use defaults: 2!");
   EXPECT_EQ(AnswerNext(IDOK), L"Unexspected error while erasing file!");
-  EXPECT_TRUE(NoMessageBoxWithin(*app_, 500));
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 500));
   lock.reset();
 
   EXPECT_EQ(Contents(In(L"keep.txt")), std::string(30, 'q'));
@@ -160,7 +157,7 @@ TEST_F(ShredderWindow, NothingSelectedIsTold) {
 TEST_F(ShredderWindow, DoubleClickOpensSubfoldersButNotDottedOnes) {
   ASSERT_TRUE(WaitUntil([] { return Lists(L" old.data"); }));
   DoubleClickListViewRow(Named(L"FileListBox1"), RowOf(L"FileListBox1", L" old.data"));
-  EXPECT_TRUE(NoMessageBoxWithin(*app_, 500));
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 500));
   EXPECT_TRUE(Lists(L"keep.txt"));
 
   DoubleClickListViewRow(Named(L"FileListBox1"), RowOf(L"FileListBox1", L" inner"));

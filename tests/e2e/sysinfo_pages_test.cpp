@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <variant>
 
 #include "app/main_pages.h"
@@ -108,60 +107,19 @@ class ReportReader {
   size_t at_ = 0;
 };
 
-// Runs a console program of the build and returns what it wrote to its output.
-std::string RunCaptured(const std::wstring& program, const std::wstring& arguments) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
-  if (!::CreatePipe(&read, &write, &inherit, 0)) throw std::runtime_error("no pipe");
-  ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{sizeof startup};
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write;
-  startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-  PROCESS_INFORMATION info{};
-  std::wstring path = TestProgramFolder() + program;
-  std::wstring commandLine = L"\"" + path + L"\" " + arguments;
-  bool started = ::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                  nullptr, &startup, &info);
-  ::CloseHandle(write);
-  std::string output;
-  char buffer[4096];
-  DWORD count = 0;
-  while (started && ::ReadFile(read, buffer, sizeof buffer, &count, nullptr) && count > 0) output.append(buffer, count);
-  ::CloseHandle(read);
-  if (!started) throw std::runtime_error("tekoinfo could not be started");
-  ::WaitForSingleObject(info.hProcess, 60000);
-  ::CloseHandle(info.hThread);
-  ::CloseHandle(info.hProcess);
-  return output;
-}
-
 std::wstring ShellFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
   return SUCCEEDED(::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : L"";
 }
 
-class SysinfoPages : public ::testing::Test {
+class SysinfoPages : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
     report_ =
-        ReportReader(RunCaptured(L"tekoinfo.exe", L"--json --page System --page Folders --page Network")).Pages();
-    app_ = std::make_unique<AppProcess>();
-    main_ = app_->WaitForWindow(L"TFormSysInfo");
-    ASSERT_NE(main_, nullptr) << "the main window did not appear";
-    tab_ = RequireControl(main_, kPageControlId);
+        ReportReader(RunConsoleProgram(L"tekoinfo.exe", L"--json --page System --page Folders --page Network").output)
+            .Pages();
+    MainWindowSuite::SetUpTestSuite();
   }
-  static void TearDownTestSuite() { app_.reset(); }
-
-  // Selects a page and waits until its refresh has run.
-  static void ShowPage(int index) {
-    ClickTab(tab_, index);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedTab(tab_) == index; })) << "page " << index << " not selected";
-    DWORD_PTR ignored = 0;
-    ASSERT_TRUE(::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored));
-  }
-  static HWND Named(std::wstring_view name) { return RequireControl(main_, MainWindowControlId(name)); }
 
   // What the window shows for each control tekoinfo reports on the page;
   // a yes/no pair reads as whether its yes picture alone is visible.
@@ -185,22 +143,16 @@ class SysinfoPages : public ::testing::Test {
     ShowPage(index);
     PageValues first = WindowValues(page);
     EXPECT_EQ(first, report_.at(page)) << Utf8FromWide(page);
-    SaveScreenshot(L"sysinfo-" + page, main_);
+    SaveScreenshot(L"sysinfo-" + page, MainWindow());
     ShowPage(kPageControl);
     ShowPage(index);
     EXPECT_EQ(WindowValues(page), first) << "a second refresh of " << Utf8FromWide(page);
   }
 
   static std::map<std::wstring, PageValues> report_;
-  static std::unique_ptr<AppProcess> app_;
-  static HWND main_;
-  static HWND tab_;
 };
 
 std::map<std::wstring, PageValues> SysinfoPages::report_;
-std::unique_ptr<AppProcess> SysinfoPages::app_;
-HWND SysinfoPages::main_ = nullptr;
-HWND SysinfoPages::tab_ = nullptr;
 
 TEST_F(SysinfoPages, DesignCaptionsUntilTheFirstRefresh) {
   for (int index : {kPageSystem, kPageFolders, kPageNetwork}) {

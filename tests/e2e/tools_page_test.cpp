@@ -2,31 +2,21 @@
 // clipboard, the recycle bin, the screenshot, the other windows, the
 // launchers that Wine has, the drive buttons and the host lookup.
 #include <windows.h>
-#include <shellapi.h>
+#include <shlobj.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
 #include <set>
 
 #include "app/main_pages.h"
 #include "driver/driver.h"
+#include "support/clipboard_text_win32.h"
+#include "support/recycle_bin_win32.h"
+#include "tools/desktop_icons_win32.h"
 
 namespace teko::e2e {
 namespace {
-
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
-}
-
-std::vector<HWND> AllTopLevelWindows() {
-  std::vector<HWND> windows;
-  ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
 
 // A visible top-level window of any process, not among `known`.
 HWND WaitForNewWindow(const std::set<HWND>& known, std::wstring_view className, std::wstring_view title) {
@@ -43,18 +33,7 @@ HWND WaitForNewWindow(const std::set<HWND>& known, std::wstring_view className, 
   return found;
 }
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!::OpenClipboard(nullptr)) return L"<busy>";
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
-      text = chars;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
+using testing::ClipboardText;
 
 bool PutClipboardText(std::wstring_view text) {
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
@@ -81,59 +60,25 @@ std::optional<SIZE> ClipboardBitmapSize() {
   return size;
 }
 
-LONGLONG ItemsInRecycleBin() {
-  SHQUERYRBINFO info{sizeof info};
-  return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) ? info.i64NumItems : -1;
-}
+using testing::ItemsInRecycleBin;
 
-// A file of the test's own, moved to the recycle bin.
 void RecycleAFile() {
-  wchar_t temp[MAX_PATH];
-  ::GetTempPathW(MAX_PATH, temp);
-  std::wstring file = std::wstring(temp) + L"teko-e2e-recycled.txt";
-  std::ofstream(file.c_str()) << "recycled by the test";
-  std::wstring from = file + L'\0';
-  SHFILEOPSTRUCTW operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  ASSERT_EQ(::SHFileOperationW(&operation), 0);
+  ASSERT_FALSE(testing::RecycleNewFile(L"teko-e2e-recycled.txt").empty());
   ASSERT_GT(ItemsInRecycleBin(), 0);
 }
 
-class ToolsPage : public ::testing::Test {
+class ToolsPage : public MainWindowSuite {
  protected:
-  static void SetUpTestSuite() {
-    app_ = std::make_unique<AppProcess>();
-    main_ = app_->WaitForWindow(L"TFormSysInfo");
-    ASSERT_NE(main_, nullptr) << "the main window did not appear";
-    tab_ = RequireControl(main_, kPageControlId);
-  }
-  static void TearDownTestSuite() { app_.reset(); }
   void SetUp() override { ShowPage(kPageControl); }
-
-  static void ShowPage(int index) {
-    ClickTab(tab_, index);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedTab(tab_) == index; })) << "page " << index << " not selected";
-  }
-  static HWND Named(std::wstring_view name) { return RequireControl(main_, MainWindowControlId(name)); }
   static void Press(std::wstring_view button) { Click(Named(button)); }
-
-  static std::unique_ptr<AppProcess> app_;
-  static HWND main_;
-  static HWND tab_;
 };
-
-std::unique_ptr<AppProcess> ToolsPage::app_;
-HWND ToolsPage::main_ = nullptr;
-HWND ToolsPage::tab_ = nullptr;
 
 TEST_F(ToolsPage, TheViewerFollowsTheClipboardAndClearClipboardEmptiesIt) {
   HWND viewer = Named(L"ClipboardViewer");
   ASSERT_TRUE(PutClipboardText(L"Filled by the test: Grüße"));
   EXPECT_TRUE(WaitUntil([&] { return Text(viewer) == L"Filled by the test: Grüße"; }))
       << "the viewer shows " << ::testing::PrintToString(Text(viewer));
-  SaveScreenshot(L"tools-viewer-text", main_);
+  SaveScreenshot(L"tools-viewer-text", MainWindow());
 
   Press(L"BitBtn1");
   EXPECT_TRUE(WaitUntil([] { return ::CountClipboardFormats() == 0; })) << "the clipboard still holds data";
@@ -151,44 +96,44 @@ TEST_F(ToolsPage, ScreenshotPutsTheScreenOnTheClipboardAndTheViewerShowsIt) {
   HWND viewer = Named(L"ClipboardViewer");
   std::wstring expected = L"Picture " + std::to_wstring(size->cx) + L" x " + std::to_wstring(size->cy);
   EXPECT_TRUE(WaitUntil([&] { return Text(viewer) == expected; })) << ::testing::PrintToString(Text(viewer));
-  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main_) != FALSE; })) << "the main window stayed hidden";
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(MainWindow()) != FALSE; })) << "the main window stayed hidden";
   ::Sleep(500);
-  SaveScreenshot(L"tools-page-after-screenshot", main_);
+  SaveScreenshot(L"tools-page-after-screenshot", MainWindow());
 }
 
 TEST_F(ToolsPage, ClearRecycleBinEmptiesItWithoutAQuestion) {
   RecycleAFile();
   Press(L"BitBtn2");
   EXPECT_TRUE(WaitUntil([] { return ItemsInRecycleBin() == 0; }));
-  EXPECT_TRUE(NoMessageBoxWithin(*app_, 300));
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 300));
 }
 
 TEST_F(ToolsPage, CleanerIsModalAndTheRecycleBinsAreEmptiedWhenItCloses) {
   RecycleAFile();
   Press(L"BitBtn13");
-  HWND cleaner = app_->WaitForWindow(L"TFormCleaner");
+  HWND cleaner = App().WaitForWindow(L"TFormCleaner");
   ASSERT_NE(cleaner, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(main_); })) << "the main window still takes input";
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(MainWindow()); })) << "the main window still takes input";
   EXPECT_GT(ItemsInRecycleBin(), 0) << "emptied before the cleaner closed";
   ::PostMessageW(cleaner, WM_CLOSE, 0, 0);
   EXPECT_TRUE(WaitUntil([] { return ItemsInRecycleBin() == 0; }));
-  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(main_) != FALSE; }));
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(MainWindow()) != FALSE; }));
 }
 
 TEST_F(ToolsPage, SearchOpensBesideTheMainWindowAndSecureDeleteModally) {
   Press(L"BitBtn26");
-  HWND search = app_->WaitForWindow(L"TFormSearch");
+  HWND search = App().WaitForWindow(L"TFormSearch");
   ASSERT_NE(search, nullptr);
-  EXPECT_TRUE(::IsWindowEnabled(main_));
+  EXPECT_TRUE(::IsWindowEnabled(MainWindow()));
   ::PostMessageW(search, WM_CLOSE, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(search); }));
 
   Press(L"BitBtn25");
-  HWND shredder = app_->WaitForWindow(L"TFormDateien");
+  HWND shredder = App().WaitForWindow(L"TFormDateien");
   ASSERT_NE(shredder, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(main_); }));
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(MainWindow()); }));
   ::PostMessageW(shredder, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(main_) != FALSE; }));
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(MainWindow()) != FALSE; }));
 }
 
 // The launchers whose targets Wine has open their windows; the others are
@@ -207,7 +152,7 @@ TEST_F(ToolsPage, LaunchersStartWhatTheyName) {
       {L"BitBtn17", L"#32770", L"Internet Settings", L"tools-launch-internet"},
       {L"BitBtn23", L"ExplorerWClass", L"", L"tools-launch-workstation"},
   };
-  SaveScreenshot(L"tools-page", main_);
+  SaveScreenshot(L"tools-page", MainWindow());
   for (const Launch& launch : launches) {
     auto before = AllTopLevelWindows();
     std::set<HWND> known(before.begin(), before.end());
@@ -220,9 +165,9 @@ TEST_F(ToolsPage, LaunchersStartWhatTheyName) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); }));
   }
-  EXPECT_TRUE(NoMessageBoxWithin(*app_, 300));
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 300));
   // Without a window manager nobody repaints what the closed windows covered.
-  ::RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  ::RedrawWindow(MainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 TEST_F(ToolsPage, ThePointerRestingOnALauncherShowsItsHint) {
@@ -233,7 +178,7 @@ TEST_F(ToolsPage, ThePointerRestingOnALauncherShowsItsHint) {
   ::SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
   HWND tip = nullptr;
   EXPECT_TRUE(WaitUntil([&] {
-    for (HWND window : app_->TopLevelWindows()) {
+    for (HWND window : App().TopLevelWindows()) {
       if (ClassNameOf(window) == TOOLTIPS_CLASSW && ::IsWindowVisible(window)) tip = window;
     }
     return tip != nullptr;
@@ -243,6 +188,23 @@ TEST_F(ToolsPage, ThePointerRestingOnALauncherShowsItsHint) {
     SaveScreenshot(L"tools-hint-software");
   }
   ::SetCursorPos(0, 0);
+}
+
+TEST_F(ToolsPage, IconPositionButtonsDoNothingWithoutADesktopListView) {
+  ASSERT_EQ(FindDesktopListView(), nullptr) << "this desktop has an icon list: the buttons would act";
+  wchar_t folder[MAX_PATH] = {};
+  ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)));
+  std::wstring file = std::wstring(folder) + L"\\iconpos.csv";
+  ::DeleteFileW(file.c_str());
+  auto errors = [&] { return reinterpret_cast<INT_PTR>(::GetPropW(MainWindow(), L"Teko.UncaughtErrors")); };
+  INT_PTR errorsBefore = errors();
+
+  Press(L"BitBtn33");
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 1000));
+  EXPECT_EQ(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES) << "a position file was written";
+  Press(L"BitBtn34");  // with a list view and no file, this would tell to save first
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 1000));
+  EXPECT_EQ(errors(), errorsBefore);
 }
 
 TEST_F(ToolsPage, OpenOnTheHardDiskSaysThereIsNoDiscDrive) {
@@ -258,9 +220,9 @@ TEST_F(ToolsPage, OpenOnTheHardDiskSaysThereIsNoDiscDrive) {
   ASSERT_GE(c, 0) << "drive C is not listed";
   SelectListViewRows(drives, {c});
   ::Sleep(300);
-  SaveScreenshot(L"tools-system-drives", main_);
+  SaveScreenshot(L"tools-system-drives", MainWindow());
   Press(L"BitBtn28");
-  auto box = WaitForMessageBox(*app_);
+  auto box = WaitForMessageBox(App());
   ASSERT_TRUE(box.has_value());
   EXPECT_EQ(box->text, L"No CDROM/DVD Drive!");
   Answer(*box, IDOK);
@@ -271,7 +233,7 @@ TEST_F(ToolsPage, TheHostLookupWantsALookupFirstAndResolvesLocalhost) {
   HWND address = Named(L"LabelWebIP");
   EXPECT_EQ(Text(address), L"0");
   Press(L"BtnCopyIP");
-  auto box = WaitForMessageBox(*app_);
+  auto box = WaitForMessageBox(App());
   ASSERT_TRUE(box.has_value());
   EXPECT_EQ(box->text, L"Get an IP first!");
   Answer(*box, IDOK);
@@ -279,7 +241,7 @@ TEST_F(ToolsPage, TheHostLookupWantsALookupFirstAndResolvesLocalhost) {
   TypeText(Named(L"EditUrl"), L"localhost");
   Press(L"BitBtn30");
   EXPECT_TRUE(WaitUntil([&] { return Text(address) == L"127.0.0.1"; })) << ::testing::PrintToString(Text(address));
-  SaveScreenshot(L"tools-network-lookup", main_);
+  SaveScreenshot(L"tools-network-lookup", MainWindow());
 }
 
 }  // namespace

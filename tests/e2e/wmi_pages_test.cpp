@@ -1,8 +1,6 @@
 // The "Bios" and "MainBoard" pages filled from the machine's WMI service.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/main_pages.h"
 #include "driver/driver.h"
 #include "platform/handles_win32.h"
@@ -12,21 +10,8 @@
 namespace teko::e2e {
 namespace {
 
-class WmiPages : public ::testing::Test {
+class WmiPages : public MainWindowSuite {
  protected:
-  static void SetUpTestSuite() {
-    app_ = std::make_unique<AppProcess>();
-    main_ = app_->WaitForWindow(L"TFormSysInfo");
-    ASSERT_NE(main_, nullptr) << "the main window did not appear";
-    tab_ = RequireControl(main_, kPageControlId);
-  }
-  static void TearDownTestSuite() { app_.reset(); }
-
-  static void ShowPage(int index) {
-    ClickTab(tab_, index);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedTab(tab_) == index; })) << "page " << index << " not selected";
-  }
-  static HWND Named(std::wstring_view name) { return RequireControl(main_, MainWindowControlId(name)); }
   // Waits for a value label to lose its design caption.
   static std::wstring Filled(std::wstring_view name) {
     HWND label = Named(name);
@@ -40,14 +25,7 @@ class WmiPages : public ::testing::Test {
     return QueryWmiProperty(*MakeScriptingWmiService(), className, property);
   }
 
-  static std::unique_ptr<AppProcess> app_;
-  static HWND main_;
-  static HWND tab_;
 };
-
-std::unique_ptr<AppProcess> WmiPages::app_;
-HWND WmiPages::main_ = nullptr;
-HWND WmiPages::tab_ = nullptr;
 
 TEST_F(WmiPages, BiosShowsTheServicesValues) {
   EXPECT_EQ(Text(Named(L"LabelManufacturer")), L"___");
@@ -60,7 +38,7 @@ TEST_F(WmiPages, BiosShowsTheServicesValues) {
   ASSERT_GE(release.size(), 8u);
   EXPECT_EQ(date, release.substr(6, 2) + L"." + release.substr(4, 2) + L"." + release.substr(0, 4));
   ::Sleep(300);
-  SaveScreenshot(L"wmi-bios", main_);
+  SaveScreenshot(L"wmi-bios", MainWindow());
 }
 
 TEST_F(WmiPages, MainBoardShowsTheBoardAndTheFirstModule) {
@@ -79,7 +57,7 @@ TEST_F(WmiPages, MainBoardShowsTheBoardAndTheFirstModule) {
   EXPECT_EQ(Filled(L"LabelMemForm"), L"DIMM");
   EXPECT_NE(Filled(L"LabelMemCapacity").find(L" MB"), std::wstring::npos);
   ::Sleep(300);
-  SaveScreenshot(L"wmi-mainboard", main_);
+  SaveScreenshot(L"wmi-mainboard", MainWindow());
 }
 
 TEST_F(WmiPages, PickingABankShowsItsModule) {

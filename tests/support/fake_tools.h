@@ -8,7 +8,11 @@
 
 namespace teko::testing {
 
-class FakeTools final : public ShellExecutor, public SystemActions, public ToolWindows, public DesktopUtilities {
+class FakeTools final : public ShellExecutor,
+                        public SystemActions,
+                        public ToolWindows,
+                        public DesktopUtilities,
+                        public IconPositionActions {
  public:
   intptr_t Execute(const ShellRequest& request) override {
     requests.push_back(request);
@@ -30,6 +34,8 @@ class FakeTools final : public ShellExecutor, public SystemActions, public ToolW
   void PutTextOnClipboard(std::wstring_view text) override { calls.push_back(L"clipboard " + std::wstring(text)); }
   void EmptyRecycleBin() override { calls.push_back(L"empty recycle bin"); }
   void Screenshot() override { calls.push_back(L"screenshot"); }
+  void SaveIconPositions() override { calls.push_back(L"save icon positions"); }
+  void RestoreIconPositions() override { calls.push_back(L"restore icon positions"); }
 
   std::vector<ShellRequest> requests;
   std::vector<std::wstring> calls;

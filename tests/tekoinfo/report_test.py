@@ -24,7 +24,18 @@ def check(condition, message):
 every = run("--json")
 check(every.returncode == 0, f"--json exit code {every.returncode}: {every.stderr!r}")
 report = json.loads(every.stdout.decode("utf-8"))
-check(set(PAGES) <= set(report) and list(report) == [p for p in ORDER if p in report], f"pages {list(report)}")
+pages = [p for p in report if " / " not in p]
+check(set(PAGES) <= set(report) and pages == [p for p in ORDER if p in report], f"pages {list(report)}")
+# Every entry of the bank list follows the MainBoard page with its module.
+board = report.get("MainBoard", {})
+banks = [p for p in report if p.startswith("MainBoard / ")]
+check(banks and banks == [f"MainBoard / {b}" for b in board.get("ComboBox1", [])], f"banks {banks} of {board}")
+keys = list(report)
+check(banks and keys[keys.index("MainBoard") + 1:keys.index("MainBoard") + 1 + len(banks)] == banks, f"order {keys}")
+for bank in banks:
+    module = report[bank]
+    check(module.get("ComboBox1") == bank.split(" / ", 1)[1], f"{bank}: {module}")
+    check(module.get("LabelMemCapacity", "").endswith(" MB"), f"{bank}: {module}")
 system = report.get("System", {})
 check(system.get("LabelVersionM", "").isdigit(), f"LabelVersionM {system.get('LabelVersionM')!r}")
 check(system.get("LabelBuild", "").isdigit(), f"LabelBuild {system.get('LabelBuild')!r}")
@@ -54,6 +65,7 @@ text = run().stdout.decode("utf-8")
 for page in PAGES:
     check(f"\n{page}\n" in "\n" + text, f"heading {page} missing from the text report")
 check("  Product Name:" in text and "  Temp:" in text and "  Currently online:" in text, "captions missing")
+check("\nMainBoard / BANK 0\n  Bank:" in text, "the first bank's heading missing from the text report")
 
 processes = report.get("Process", {}).get("ListBox1", [])
 check(any(line.startswith("tekoinfo.exe ") and "tekoinfo.exe" in line[len("tekoinfo.exe"):] for line in processes),

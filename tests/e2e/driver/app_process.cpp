@@ -54,25 +54,27 @@ void AppProcess::Terminate() {
 
 namespace {
 
-struct WindowSearch {
-  DWORD id;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  if (owner == search->id) search->found.push_back(window);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
 }
 
 }  // namespace
 
+std::vector<HWND> AllTopLevelWindows() {
+  std::vector<HWND> windows;
+  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
 std::vector<HWND> AppProcess::TopLevelWindows() const {
-  WindowSearch search{info_.dwProcessId, {}};
-  ::EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> windows = AllTopLevelWindows();
+  std::erase_if(windows, [this](HWND window) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    return owner != info_.dwProcessId;
+  });
+  return windows;
 }
 
 HWND AppProcess::WaitForWindow(std::wstring_view className, int timeoutMs, bool mustBeVisible) const {

@@ -34,6 +34,8 @@ class AppProcess {
   PROCESS_INFORMATION info_{};
 };
 
+// The top-level windows of every process.
+std::vector<HWND> AllTopLevelWindows();
 // The folder of the test program, with a trailing backslash.
 std::wstring TestProgramFolder();
 std::wstring ClassNameOf(HWND window);

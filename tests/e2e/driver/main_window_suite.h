@@ -24,6 +24,7 @@ class MainWindowSuite : public ::testing::Test {
 
   static AppProcess& App() { return *app_; }
   static HWND MainWindow() { return main_; }
+  static HWND PageControl() { return tab_; }
 
  private:
   static std::unique_ptr<AppProcess> app_;

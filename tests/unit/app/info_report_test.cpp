@@ -7,6 +7,7 @@
 #include "app/report_render.h"
 #include "app/value_captions.h"
 #include "support/fake_sysinfo.h"
+#include "support/fake_wmi_service.h"
 
 namespace teko {
 namespace {
@@ -83,6 +84,37 @@ TEST_F(InfoReportTest, AnErrorEndsOnlyItsPageAndKeepsWhatWasWritten) {
   EXPECT_EQ(reports[0].error, L"Cannot get Windows version");
   ASSERT_EQ(reports[0].entries.size(), 1u);
   EXPECT_EQ(reports[0].entries[0].text, L"written before the error");
+}
+
+testing::FakeWmiService::Instance Module(const std::wstring& bank, const std::wstring& locator) {
+  using testing::Text;
+  return {{L"BankLabel", Text(bank)}, {L"DeviceLocator", Text(locator)}, {L"Capacity", Text(L"1073741824")}};
+}
+
+TEST_F(InfoReportTest, EveryBankEntryFollowsTheMainBoardPageWithItsModule) {
+  auto wmi = std::make_unique<testing::FakeWmiService>();
+  wmi->Add(L"Win32_PhysicalMemory", Module(L"BANK 0", L"DIMM 0"))
+      .Add(L"Win32_PhysicalMemory", Module(L"", L"unlabelled"))
+      .Add(L"Win32_PhysicalMemory", Module(L"BANK 2", L"DIMM 2"))
+      .Add(L"Win32_PhysicalMemory", Module(L"BANK 2", L"DIMM 3"));
+  sources.wmi = std::move(wmi);
+  std::vector<std::wstring> names = {L"MainBoard"};
+  std::vector<PageReport> reports = CollectReports(sources, SelectPages(InfoPages(), names), TestLayout);
+
+  std::vector<std::wstring> shown;
+  for (const PageReport& report : reports) shown.push_back(report.page);
+  EXPECT_EQ(shown, (std::vector<std::wstring>{L"MainBoard", L"MainBoard / BANK 0", L"MainBoard / BANK 2",
+                                               L"MainBoard / BANK 2 (2)"}));
+  ASSERT_EQ(reports.size(), 4u);
+  const PageReport& last = reports[3];
+  ASSERT_FALSE(last.entries.empty());
+  EXPECT_EQ(last.entries[0].control, L"ComboBox1");
+  EXPECT_EQ(last.entries[0].text, L"BANK 2");
+  auto module = std::find_if(last.entries.begin(), last.entries.end(),
+                             [](const ReportEntry& e) { return e.control == L"LabelMemModule"; });
+  ASSERT_NE(module, last.entries.end());
+  EXPECT_EQ(module->text, L"DIMM 3");
+  EXPECT_NE(ReportJson(reports).find("\"MainBoard / BANK 0\": {\n    \"ComboBox1\": \"BANK 0\""), std::string::npos);
 }
 
 TEST_F(InfoReportTest, PagesAreSelectedByNameInPageOrder) {

@@ -43,9 +43,33 @@ TEST(ReportArguments, VersionInfoTakesFilesAndStandsAlone) {
             L"--version-info goes without --json and --page");
 }
 
+TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) {
+  ParsedArguments plain = Parse({L"--cleaner-preview"});
+  EXPECT_EQ(plain.error, L"");
+  EXPECT_TRUE(plain.request.cleanerPreview);
+  EXPECT_FALSE(plain.request.cleaner.clearPrefetch);
+  EXPECT_TRUE(plain.request.cleaner.clearBrowserHistory);
+
+  ParsedArguments both = Parse({L"--prefetch", L"--cleaner-preview", L"--no-browser-history"});
+  EXPECT_EQ(both.error, L"");
+  EXPECT_TRUE(both.request.cleaner.clearPrefetch);
+  EXPECT_FALSE(both.request.cleaner.clearBrowserHistory);
+
+  EXPECT_EQ(Parse({L"--prefetch"}).error, L"--prefetch and --no-browser-history need --cleaner-preview");
+  EXPECT_EQ(Parse({L"--no-browser-history", L"--json"}).error,
+            L"--prefetch and --no-browser-history need --cleaner-preview");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--json"}).error, L"--cleaner-preview goes without --json and --page");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--page", L"System"}).error,
+            L"--cleaner-preview goes without --json and --page");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--version-info", L"a.exe"}).error,
+            L"--cleaner-preview goes without --version-info");
+}
+
 TEST(ReportArguments, UsageNamesEveryOptionAndPage) {
   std::wstring usage = ReportUsage(kPages);
-  for (std::wstring_view part : {L"--json", L"--page NAME", L"--version-info FILE...", L"--help", L"System Folders Network"}) {
+  for (std::wstring_view part : {L"--json", L"--page NAME", L"--version-info FILE...", L"--help",
+                                 L"--cleaner-preview", L"--prefetch", L"--no-browser-history",
+                                 L"System Folders Network"}) {
     EXPECT_NE(usage.find(part), std::wstring::npos) << usage;
   }
 }

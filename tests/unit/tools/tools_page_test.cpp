@@ -25,7 +25,7 @@ class ToolsPageTest : public ::testing::Test {
 
   FakeTools tools;
   FakeDialogs dialogs;
-  ToolsServices services{tools, tools, tools, tools, dialogs, L"C:\\Program Files\\Teko\\"};
+  ToolsServices services{tools, tools, tools, tools, tools, dialogs, L"C:\\Program Files\\Teko\\"};
 };
 
 TEST_F(ToolsPageTest, AppletsGoThroughRundllWithTheAppletTextAfterOneBlank) {

@@ -1,7 +1,6 @@
 #include "tools/desktop_icons_win32.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -10,52 +9,16 @@
 
 #include "core/integer_text.h"
 #include "core/os_error.h"
-#include "fake_desktop.h"
-#include "platform/handles_win32.h"
-#include "platform/module_path_win32.h"
+#include "fake_desktop_process.h"
 #include "support/fake_dialogs.h"
 #include "tools/remote_buffer_win32.h"
 
 namespace teko {
 namespace {
 
+using testing::FakeDesktop;
 using testing::FakeDialogs;
 using testing::kFakeDesktopIcons;
-
-// The stand-in desktop, running for one test.
-class FakeDesktop {
- public:
-  FakeDesktop() {
-    std::wstring program = ExecutableFolder() + testing::kFakeDesktopProgram;
-    STARTUPINFOW startup{sizeof startup};
-    PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &started)) {
-      return;
-    }
-    process_.reset(started.hProcess);
-    ::CloseHandle(started.hThread);
-    for (int tries = 0; tries < 1000; ++tries) {
-      top_ = ::FindWindowW(L"Progman", testing::kFakeDesktopReady);
-      if (top_) return;
-      if (::WaitForSingleObject(process_.get(), 10) != WAIT_TIMEOUT) break;
-    }
-    top_ = nullptr;
-  }
-  ~FakeDesktop() {
-    if (top_) ::PostMessageW(top_, WM_CLOSE, 0, 0);
-    if (process_ && ::WaitForSingleObject(process_.get(), 10000) == WAIT_TIMEOUT) ::TerminateProcess(process_.get(), 1);
-  }
-  bool running() const { return top_ != nullptr; }
-  HWND list() const { return ::GetWindow(::GetWindow(top_, GW_CHILD), GW_CHILD); }
-  void Move(int index, int x, int y) const {
-    ::SendMessageW(list(), LVM_SETITEMPOSITION, static_cast<WPARAM>(index), MAKELPARAM(x, y));
-  }
-
- private:
-  UniqueHandle process_;
-  HWND top_ = nullptr;
-};
 
 class IconPositions : public ::testing::Test {
  protected:

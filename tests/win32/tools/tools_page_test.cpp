@@ -4,13 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "app/main_pages.h"
+#include "fake_desktop_process.h"
 #include "support/fake_dialogs.h"
+#include "support/fake_sysinfo.h"
 #include "support/fake_tools.h"
+#include "tools/desktop_icons_win32.h"
 #include "tools/main_window_tools.h"
 #include "ui/application.h"
+#include "ui/error_boundary.h"
 #include "ui/form.h"
 
 namespace teko {
@@ -46,7 +52,7 @@ class ToolsPageButtons : public ::testing::Test {
 
   testing::FakeTools tools;
   testing::FakeDialogs dialogs;
-  ToolsServices services{tools, tools, tools, tools, dialogs, L"C:\\Teko\\"};
+  ToolsServices services{tools, tools, tools, tools, tools, dialogs, L"C:\\Teko\\"};
   ToolsPageForm form;
 };
 
@@ -73,6 +79,8 @@ TEST_F(ToolsPageButtons, EachButtonDoesWhatItsCaptionSays) {
       {L"BitBtn2", {L"Clear recycle bin", L"empty recycle bin"}},
       {L"BitBtn13", {L"Cleaner", L"cleaner modal; empty recycle bin"}},
       {L"BitBtn27", {L"Screenshot", L"screenshot"}},
+      {L"BitBtn33", {L"Save icon positions", L"save icon positions"}},
+      {L"BitBtn34", {L"Restore icon positions", L"restore icon positions"}},
   };
   for (const auto& [name, want] : expected) {
     EXPECT_EQ(form.controls().Text(name), want.caption);
@@ -107,6 +115,53 @@ TEST_F(ToolsPageButtons, HintsShowAsTooltipsOnTheirButtonsOnly) {
   int hinted = 0;
   for (const ui::ControlSpec& row : ControlPageLayout()) hinted += row.hint.empty() ? 0 : 1;
   EXPECT_EQ(hinted, 18);
+}
+
+// The main window's tools on the same page: the icon buttons use the
+// all-users folder of the computer information they are given.
+class MainWindowIconButtons : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::Application::Instance().Initialize();
+    form.Create();
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"teko-icon-buttons-" + std::to_wstring(::GetCurrentProcessId());
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    fakes.folders.specialFolders[kCsidlCommonAppData] = folder;
+  }
+  void TearDown() override {
+    ::DeleteFileW(IconPositionFilePath(folder).c_str());
+    ::RemoveDirectoryW(folder.c_str());
+  }
+  std::string FileBytes() const {
+    std::ifstream in(IconPositionFilePath(folder).c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  ToolsPageForm form;
+  testing::FakeComputerInfoSeams fakes;
+  TComputerInfo computerInfo{fakes.seams()};
+  std::wstring folder;
+};
+
+TEST_F(MainWindowIconButtons, SaveAndRestoreUseTheAllUsersFolderAndTheirErrorsEndInTheBoundary) {
+  testing::FakeDesktop desktop;
+  ASSERT_TRUE(desktop.running());
+  MainWindowTools tools(form, computerInfo);
+
+  form.Click(L"BitBtn33");
+  EXPECT_EQ(FileBytes(), "10;20\r\n-40;75\r\n300;-8\r\n-123;-456\r\n");
+  desktop.Move(0, 77, 88);
+  form.Click(L"BitBtn34");
+  Win32DesktopIcons icons(desktop.list());
+  EXPECT_EQ(icons.Positions()[0].x, 10);
+  EXPECT_EQ(icons.Positions()[0].y, 20);
+
+  fakes.folders.specialFolders[kCsidlCommonAppData] = folder + L"\\missing";
+  int errors = ui::UncaughtErrorCount();
+  form.Click(L"BitBtn33");  // the file cannot be written there
+  EXPECT_EQ(ui::UncaughtErrorCount(), errors + 1);
 }
 
 }  // namespace

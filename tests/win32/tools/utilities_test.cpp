@@ -1,12 +1,12 @@
 // The small utilities against Wine's real clipboard, screen and recycle bin.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
+#include "support/clipboard_text_win32.h"
+#include "support/recycle_bin_win32.h"
 #include "tools/clipboard_win32.h"
 #include "tools/recycle_bin_win32.h"
 #include "tools/screenshot_win32.h"
@@ -17,18 +17,7 @@
 namespace teko {
 namespace {
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!::OpenClipboard(nullptr)) return L"<busy>";
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
-      text = chars;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
+using testing::ClipboardText;
 
 void PumpUntil(const std::function<bool()>& done) {
   for (int i = 0; i < 200 && !done(); ++i) {
@@ -116,27 +105,13 @@ TEST(FitPicture, ShrinksToTheBoxKeepingProportionsButNeverEnlarges) {
   EXPECT_EQ(fit(0, 10, 392, 228), std::make_pair(0L, 0L));
 }
 
-ULONGLONG ItemsInRecycleBin() {
-  SHQUERYRBINFO info{sizeof info};
-  if (FAILED(::SHQueryRecycleBinW(nullptr, &info))) return ~0ull;
-  return static_cast<ULONGLONG>(info.i64NumItems);
-}
-
 TEST(RecycleBin, EmptyingTakesEverythingWithoutAsking) {
-  wchar_t temp[MAX_PATH];
-  ::GetTempPathW(MAX_PATH, temp);
-  std::wstring file = std::wstring(temp) + L"teko-recycled.txt";
-  std::ofstream(file.c_str()) << "into the bin";
-  std::wstring from = file + L'\0';
-  SHFILEOPSTRUCTW operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  ASSERT_EQ(::SHFileOperationW(&operation), 0);
-  ASSERT_GT(ItemsInRecycleBin(), 0u);
+  std::wstring file = testing::RecycleNewFile(L"teko-recycled.txt");
+  ASSERT_FALSE(file.empty());
+  ASSERT_GT(testing::ItemsInRecycleBin(), 0);
 
   EmptyRecycleBin(nullptr);
-  EXPECT_EQ(ItemsInRecycleBin(), 0u);
+  EXPECT_EQ(testing::ItemsInRecycleBin(), 0);
   EXPECT_EQ(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
