@@ -103,7 +103,9 @@ TEST_F(ShredderWindow, OpensOnDriveCWithTheTwoPassDefault) {
   EXPECT_EQ(ClientSize(shredder_).cy, ::MulDiv(439, dpi, 96));
   EXPECT_EQ(Text(Named(L"Edit1")), L"2");
   EXPECT_EQ(Text(Named(L"Label4")), L"0 files deleted");
-  EXPECT_EQ(Captions(L"DirectoryListBox1").front(), L"C:\\");
+  auto folders = Captions(L"DirectoryListBox1");
+  ASSERT_FALSE(folders.empty());
+  EXPECT_EQ(folders.front(), L"C:\\");
   EXPECT_TRUE(Lists(L" tekoshred"));
   SaveScreenshot(L"shredder-start", shredder_);
 }

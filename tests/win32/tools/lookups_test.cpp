@@ -54,6 +54,8 @@ TEST(DriveList, ListsTheDrivesWithCSelected) {
   ui::Application::Instance().Initialize();
   DriveForm form;
   form.Create();
+  EXPECT_EQ(form.drives.Drive(), L'\0') << "drives are listed on Fill, not when bound";
+  form.drives.Fill();
   EXPECT_EQ(form.drives.Drive(), L'C');
   EXPECT_FALSE(form.drives.SelectDrive(L'Q'));
   EXPECT_EQ(form.drives.Drive(), L'C');
