@@ -5,6 +5,8 @@
 #include "platform/module_path_win32.h"
 #include "search/search_window.h"
 #include "shredder/shredder_window.h"
+#include "sysinfo/computer_info.h"
+#include "sysinfo/win32_seams.h"
 #include "tools/desktop_utilities_win32.h"
 #include "tools/drive_tools_win32.h"
 #include "tools/host_resolver_win32.h"
@@ -43,11 +45,12 @@ void BindToolButtons(ui::Form& form, ToolsServices& services) {
 struct MainWindowTools::Parts {
   explicit Parts(HWND window)
       : shell(window),
-        system(window),
+        system(window, computer.OS()),
         utilities(window),
         dialogs(window),
         services{shell, system, windows, utilities, dialogs, ExecutableFolder()} {}
 
+  TComputerInfo computer{Win32ComputerInfoSeams()};
   Win32ShellExecutor shell;
   Win32SystemActions system;
   AppToolWindows windows;
