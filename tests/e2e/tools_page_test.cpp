@@ -43,61 +43,13 @@ HWND WaitForNewWindow(const std::set<HWND>& known, std::wstring_view className, 
   return found;
 }
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!::OpenClipboard(nullptr)) return L"<busy>";
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
-      text = chars;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-bool PutClipboardText(std::wstring_view text) {
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  auto* target = static_cast<wchar_t*>(::GlobalLock(memory));
-  text.copy(target, text.size());
-  target[text.size()] = L'\0';
-  ::GlobalUnlock(memory);
-  if (!::OpenClipboard(nullptr)) return false;
-  ::EmptyClipboard();
-  bool put = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  ::CloseClipboard();
-  return put;
-}
-
-std::optional<SIZE> ClipboardBitmapSize() {
-  std::optional<SIZE> size;
-  if (!::OpenClipboard(nullptr)) return size;
-  if (auto bitmap = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP))) {
-    BITMAP info{};
-    ::GetObjectW(bitmap, sizeof info, &info);
-    size = SIZE{info.bmWidth, info.bmHeight};
-  }
-  ::CloseClipboard();
-  return size;
-}
-
-LONGLONG ItemsInRecycleBin() {
-  SHQUERYRBINFO info{sizeof info};
-  return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) ? info.i64NumItems : -1;
-}
-
 // A file of the test's own, moved to the recycle bin.
 void RecycleAFile() {
   wchar_t temp[MAX_PATH];
   ::GetTempPathW(MAX_PATH, temp);
   std::wstring file = std::wstring(temp) + L"teko-e2e-recycled.txt";
   std::ofstream(file.c_str()) << "recycled by the test";
-  std::wstring from = file + L'\0';
-  SHFILEOPSTRUCTW operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  ASSERT_EQ(::SHFileOperationW(&operation), 0);
+  ASSERT_TRUE(MoveToRecycleBin(file));
   ASSERT_GT(ItemsInRecycleBin(), 0);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The end-to-end driver: start the program, act as a user, read back.
 #include "driver/app_process.h"
+#include "driver/clipboard.h"
 #include "driver/main_window_suite.h"
 #include "driver/message_boxes.h"
+#include "driver/recycle_bin.h"
 #include "driver/remote_buffer.h"
 #include "driver/screenshot.h"
 #include "driver/user_actions.h"
