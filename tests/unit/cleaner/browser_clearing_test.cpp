@@ -22,22 +22,11 @@ class IECacheTest : public ::testing::Test {
   std::vector<std::wstring> calls;
 };
 
-TEST_F(IECacheTest, TheStoredFilterSelectsEveryEntryButStableSparseAndControlsByAnyAddress) {
-  EXPECT_EQ(cache.EntryFilter(), 0x300035u);
-  EXPECT_EQ(PatternOf(TSearchPattern::spAll), std::nullopt);
-  EXPECT_EQ(PatternOf(TSearchPattern::spCookies), L"Cookie:");
-  EXPECT_EQ(PatternOf(TSearchPattern::spHistory), L"Visited:");
-  EXPECT_EQ(PatternOf(TSearchPattern::spUrl), L"");
-  cache.SetFilterOptions({});
-  EXPECT_EQ(cache.EntryFilter(), 0u);
-  cache.SetFilterOptions({TFilterOption::SPARSE_ENTRY, TFilterOption::OCX_ENTRY, TFilterOption::STABLE_ENTRY});
-  EXPECT_EQ(cache.EntryFilter(), 0x30002u);
-}
-
 TEST_F(IECacheTest, ClearAllEntriesDeletesEveryEntryOutsideTheGroupsInOrder) {
   api.entries = {L"Visited: ann@http://example.org/", L"Cookie:ann@example.org/", L"http://example.org/logo.png"};
   cache.ClearAllEntries();
   EXPECT_THAT(api.entries, IsEmpty());
+  // Every entry that is not stable, sparse or a control, whatever its address.
   EXPECT_EQ(api.pattern, std::nullopt);
   EXPECT_EQ(api.filter, 0x300035u);
   EXPECT_EQ(api.group, 0);
@@ -87,20 +76,6 @@ TEST_F(IECacheTest, WithoutTheLibraryNothingIsTouchedAndTheLibraryIsLookedForAga
   EXPECT_TRUE(cache.LibraryFound());
   EXPECT_TRUE(cache.LibraryFound());
   EXPECT_EQ(api.functionLookups, 5);
-}
-
-TEST_F(IECacheTest, ADeletedEntryEmptiesTheCurrentEntry) {
-  api.entries = {L"a", L"b"};
-  ASSERT_EQ(cache.FindFirstEntry(0), 0u);
-  EXPECT_EQ(cache.CurrentEntry().SourceUrlName, L"a");
-  EXPECT_EQ(cache.DeleteEntry(L"a"), 0u);
-  EXPECT_EQ(cache.CurrentEntry().SourceUrlName, L"");
-  EXPECT_EQ(cache.DeleteEntry(L"gone"), 0u);
-  api.locked = {L"b"};
-  ASSERT_EQ(cache.FindNextEntry(), 0u);
-  EXPECT_EQ(cache.DeleteEntry(L"b"), 32u);
-  EXPECT_EQ(cache.CurrentEntry().SourceUrlName, L"b");
-  EXPECT_EQ(cache.FindNextEntry(), 259u);
 }
 
 TEST(UrlHistoryTest, ClearsThroughTheStoreMadeWithTheWindow) {
