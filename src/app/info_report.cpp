@@ -29,6 +29,18 @@ class EntryList {
     return *it;
   }
 
+  // A control's kind stays what its writes made it; a new one is text.
+  ReportEntry& Existing(std::wstring_view control) {
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const ReportEntry& e) { return e.control == control; });
+    return it == entries_.end() ? Of(control, ReportEntry::Kind::Text) : *it;
+  }
+
+  bool IsPicture(std::wstring_view control) const {
+    return std::any_of(layout_.begin(), layout_.end(), [&](const ui::ControlSpec& design) {
+      return design.name == control && design.kind == ui::ControlKind::Image;
+    });
+  }
+
  private:
   std::vector<ReportEntry>& entries_;
   std::span<const ui::ControlSpec> layout_;
@@ -51,9 +63,15 @@ PageReport ReportOfWrites(std::wstring_view page, const RecordingSink& sink, std
         entries.Of(write.control, Kind::Text).text += write.text;
         break;
       case Verb::ShowYesNo:
+        entries.Of(write.control, Kind::YesNo).yes = write.number != 0;
+        break;
       case Verb::SetVisible:
       case Verb::ShowOneOf:
-        entries.Of(write.control, Kind::YesNo).yes = write.number != 0;
+        if (entries.IsPicture(write.control)) {
+          entries.Of(write.control, Kind::Picture).yes = write.number != 0;
+        } else {
+          entries.Existing(write.control).hidden = write.number == 0;
+        }
         break;
       case Verb::SetProgress:
         entries.Of(write.control, Kind::Number).number = write.number;

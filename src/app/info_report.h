@@ -12,7 +12,8 @@
 namespace teko {
 
 struct ReportEntry {
-  enum class Kind { Text, YesNo, Number, Lines };
+  // Picture: one of several pictures at one place, of which one shows.
+  enum class Kind { Text, YesNo, Picture, Number, Lines };
   std::wstring control;
   std::wstring caption;  // the control's name when the page has no caption for it
   Kind kind = Kind::Text;
@@ -20,6 +21,7 @@ struct ReportEntry {
   bool yes = false;  // a yes/no pair (named by its yes picture), or whether a picture shows
   int number = 0;    // a progress bar's position
   std::vector<std::wstring> lines;
+  bool hidden = false;  // the filler hid the control, so the window does not show it
 };
 
 struct PageReport {

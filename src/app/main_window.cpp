@@ -27,10 +27,10 @@ constexpr unsigned kKeyF1 = VK_F1;
 constexpr unsigned kHelpStartContext = 0;
 
 ui::FormSpec MainFormSpec() {
-  ui::FormSpec spec{L"TFormSysInfo", L"Teko+", 683, 414};
-  spec.keyPreview = true;
-  spec.mainWindow = true;
-  return spec;
+  ui::FormSpec description{L"TFormSysInfo", L"Teko+", 683, 414};
+  description.keyPreview = true;
+  description.mainWindow = true;
+  return description;
 }
 
 }  // namespace

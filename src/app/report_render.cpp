@@ -15,6 +15,8 @@ std::wstring TextOf(const ReportEntry& entry) {
       return entry.text;
     case ReportEntry::Kind::YesNo:
       return entry.yes ? L"yes" : L"no";
+    case ReportEntry::Kind::Picture:
+      return entry.yes ? entry.control : std::wstring();
     case ReportEntry::Kind::Number:
       return std::to_wstring(entry.number);
     case ReportEntry::Kind::Lines:
@@ -28,6 +30,7 @@ std::string JsonOf(const ReportEntry& entry, const std::string& indent) {
     case ReportEntry::Kind::Text:
       return JsonString(entry.text);
     case ReportEntry::Kind::YesNo:
+    case ReportEntry::Kind::Picture:
       return entry.yes ? "true" : "false";
     case ReportEntry::Kind::Number:
       return std::to_string(entry.number);
@@ -44,20 +47,38 @@ std::string JsonOf(const ReportEntry& entry, const std::string& indent) {
 
 }  // namespace
 
+// The text form reads like the window: one line per caption holding every
+// value shown beside it (a row's figure and its percentage), the picture
+// that shows where several share a place; progress bars repeat their
+// percentage and are left out, as are controls the filler hid.
 std::string ReportText(std::span<const PageReport> reports) {
   std::wstring text;
   for (const PageReport& report : reports) {
     if (!text.empty()) text += L"\n";
     text += report.page + L"\n";
-    size_t width = 0;
-    for (const ReportEntry& entry : report.entries) width = std::max(width, entry.caption.size());
-    const std::wstring valueIndent(2 + width + 2, L' ');
+    std::vector<std::pair<std::wstring, std::vector<const ReportEntry*>>> rows;
     for (const ReportEntry& entry : report.entries) {
-      std::wstring caption = L"  " + entry.caption + std::wstring(width - entry.caption.size() + 2, L' ');
-      bool lines = entry.kind == ReportEntry::Kind::Lines;
-      std::wstring value = lines ? (entry.lines.empty() ? std::wstring() : entry.lines.front()) : TextOf(entry);
-      text += (value.empty() ? TrimRight(caption) : caption + value) + L"\n";
-      for (size_t i = 1; lines && i < entry.lines.size(); ++i) text += valueIndent + entry.lines[i] + L"\n";
+      if (entry.hidden || entry.kind == ReportEntry::Kind::Number) continue;
+      auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.first == entry.caption; });
+      if (row == rows.end()) row = rows.insert(rows.end(), {entry.caption, {}});
+      row->second.push_back(&entry);
+    }
+    size_t width = 0;
+    for (const auto& row : rows) width = std::max(width, row.first.size());
+    const std::wstring valueIndent(2 + width + 2, L' ');
+    for (const auto& [caption, entries] : rows) {
+      std::wstring value;
+      std::vector<std::wstring> moreLines;
+      for (const ReportEntry* entry : entries) {
+        bool lines = entry->kind == ReportEntry::Kind::Lines;
+        std::wstring part = lines ? (entry->lines.empty() ? std::wstring() : entry->lines.front()) : TextOf(*entry);
+        if (lines && entry->lines.size() > 1) moreLines.assign(entry->lines.begin() + 1, entry->lines.end());
+        if (part.empty()) continue;
+        value += (value.empty() ? L"" : L"  ") + part;
+      }
+      std::wstring head = L"  " + caption + std::wstring(width - caption.size() + 2, L' ');
+      text += (value.empty() ? TrimRight(head) : head + value) + L"\n";
+      for (const auto& line : moreLines) text += valueIndent + line + L"\n";
     }
   }
   return Utf8FromWide(text);
@@ -68,11 +89,13 @@ std::string ReportJson(std::span<const PageReport> reports) {
   for (size_t p = 0; p < reports.size(); ++p) {
     const PageReport& report = reports[p];
     json += (p ? ",\n  " : "\n  ") + JsonString(report.page) + ": {";
-    for (size_t i = 0; i < report.entries.size(); ++i) {
-      const ReportEntry& entry = report.entries[i];
-      json += (i ? ",\n    " : "\n    ") + JsonString(entry.control) + ": " + JsonOf(entry, "    ");
+    bool first = true;
+    for (const ReportEntry& entry : report.entries) {
+      if (entry.hidden) continue;
+      json += (first ? "\n    " : ",\n    ") + JsonString(entry.control) + ": " + JsonOf(entry, "    ");
+      first = false;
     }
-    json += report.entries.empty() ? "}" : "\n  }";
+    json += first ? "}" : "\n  }";
   }
   json += reports.empty() ? "}\n" : "\n}\n";
   return json;

@@ -8,14 +8,14 @@ namespace {
 
 constexpr int kLabelLineHeight = 13;  // a label without a height is one line of the form's font
 
-int Bottom(const ui::ControlSpec& spec) { return spec.top + (spec.height > 0 ? spec.height : kLabelLineHeight); }
+int Bottom(const ui::ControlSpec& design) { return design.top + (design.height > 0 ? design.height : kLabelLineHeight); }
 
 bool SameRow(const ui::ControlSpec& a, const ui::ControlSpec& b) {
   return a.parent == b.parent && a.top < Bottom(b) && b.top < Bottom(a);
 }
 
-bool IsCaption(const ui::ControlSpec& spec) {
-  return spec.kind == ui::ControlKind::Label && !(spec.style & ui::style::kMaroon);
+bool IsCaption(const ui::ControlSpec& design) {
+  return design.kind == ui::ControlKind::Label && !(design.style & ui::style::kMaroon);
 }
 
 }  // namespace
@@ -24,9 +24,9 @@ std::wstring_view CaptionOf(std::span<const ui::ControlSpec> layout, std::wstrin
   auto value = std::find_if(layout.begin(), layout.end(), [&](const ui::ControlSpec& s) { return s.name == control; });
   if (value == layout.end()) return {};
   const ui::ControlSpec* best = nullptr;
-  for (const ui::ControlSpec& spec : layout) {
-    if (!IsCaption(spec) || spec.left >= value->left || !SameRow(spec, *value)) continue;
-    if (!best || spec.left > best->left) best = &spec;
+  for (const ui::ControlSpec& design : layout) {
+    if (!IsCaption(design) || design.left >= value->left || !SameRow(design, *value)) continue;
+    if (!best || design.left > best->left) best = &design;
   }
   return best ? best->caption : std::wstring_view();
 }

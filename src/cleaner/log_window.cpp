@@ -24,12 +24,12 @@ constexpr ui::ControlSpec kLogLayout[] = {
 };
 
 ui::FormSpec LogFormSpec() {
-  ui::FormSpec spec{L"TFormLog", L"Logfile", 734, 514};
-  spec.sizeable = true;
-  spec.maximizeBox = true;
-  spec.background = ui::kCream;
-  spec.font = {L"MS Sans Serif", 11};
-  return spec;
+  ui::FormSpec description{L"TFormLog", L"Logfile", 734, 514};
+  description.sizeable = true;
+  description.maximizeBox = true;
+  description.background = ui::kCream;
+  description.font = {L"MS Sans Serif", 11};
+  return description;
 }
 
 const ui::ControlSpec& Row(std::wstring_view name) {

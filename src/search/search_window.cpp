@@ -49,10 +49,10 @@ constexpr ui::ControlSpec kLayout[] = {
 };
 
 ui::FormSpec SearchFormSpec() {
-  ui::FormSpec spec{L"TFormSearch", L"", 764, 544};
-  spec.sizeable = true;
-  spec.maximizeBox = true;
-  return spec;
+  ui::FormSpec description{L"TFormSearch", L"", 764, 544};
+  description.sizeable = true;
+  description.maximizeBox = true;
+  return description;
 }
 
 void PaintCentredText(HWND panel, HFONT font, HDC dc, const RECT& area) {

@@ -20,9 +20,9 @@ constexpr int kFirstControlId = 100;
 constexpr wchar_t kStartFolder[] = L"C:\\";
 
 ui::FormSpec ShredderFormSpec() {
-  ui::FormSpec spec{L"TFormDateien", L"Secure delete files", 709, 439};
-  spec.minimizeBox = false;
-  return spec;
+  ui::FormSpec description{L"TFormDateien", L"Secure delete files", 709, 439};
+  description.minimizeBox = false;
+  return description;
 }
 
 std::span<const ui::ControlSpec> ShredderLayout() {

@@ -31,8 +31,8 @@ void ControlSink::ShowOneOf(std::span<const std::wstring_view> controls, int ind
 }
 
 void ControlSink::SetLines(std::wstring_view control, std::span<const std::wstring> lines) {
-  const ControlSpec* spec = controls_.SpecOfId(controls_.Id(control));
-  if (spec && spec->kind == ControlKind::Memo) {
+  const ControlSpec* design = controls_.SpecOfId(controls_.Id(control));
+  if (design && design->kind == ControlKind::Memo) {
     controls_.SetLines(control, lines);
   } else {
     controls_.SetItems(control, lines);

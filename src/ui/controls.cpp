@@ -21,12 +21,12 @@ struct Creation {
   DWORD exStyle;
 };
 
-Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
-  const uint32_t s = spec.style;
+Creation CreationFor(const ControlSpec& design, bool startsGroup) {
+  const uint32_t s = design.style;
   auto has = [s](uint32_t flag) { return (s & flag) != 0; };
   DWORD visible = has(kHidden) ? 0 : WS_VISIBLE;
   DWORD base = WS_CHILD | visible;
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::Label: {
       DWORD align = has(kRightAlign) ? SS_RIGHT : has(kCentered) ? SS_CENTER : SS_LEFT;
       if (has(kNoWrap)) align = SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS;
@@ -59,7 +59,7 @@ Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
     case ControlKind::DropDownList:
       return {L"COMBOBOX",
               base | WS_TABSTOP | WS_VSCROLL |
-                  (spec.kind == ControlKind::ComboBox ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
+                  (design.kind == ControlKind::ComboBox ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
                   (has(kSorted) ? CBS_SORT : 0u) | (has(kOwnerDraw) ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0u),
               0};
     case ControlKind::ProgressBar:
@@ -90,10 +90,10 @@ Creation CreationFor(const ControlSpec& spec, bool startsGroup) {
   return {L"STATIC", base, 0};
 }
 
-bool IsList(const ControlSpec& spec) { return spec.kind == ControlKind::ListBox; }
-bool IsCombo(const ControlSpec& spec) {
-  return spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::DropDownList ||
-         spec.kind == ControlKind::IconComboBox;
+bool IsList(const ControlSpec& design) { return design.kind == ControlKind::ListBox; }
+bool IsCombo(const ControlSpec& design) {
+  return design.kind == ControlKind::ComboBox || design.kind == ControlKind::DropDownList ||
+         design.kind == ControlKind::IconComboBox;
 }
 
 std::wstring WindowText(HWND window) {
@@ -120,23 +120,23 @@ void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int 
   dpi_ = dpi;
   bool previousWasRadio = false;
   for (size_t i = 0; i < layout.size(); ++i) {
-    const ControlSpec& spec = layout[i];
+    const ControlSpec& design = layout[i];
     auto control = std::make_unique<Control>();
-    control->spec = &spec;
+    control->design = &design;
     control->id = firstId + static_cast<int>(i);
     control->container = container;
-    if (!spec.parent.empty()) {
-      auto panel = byName_.find(spec.parent);
+    if (!design.parent.empty()) {
+      auto panel = byName_.find(design.parent);
       if (panel == byName_.end() || !panel->second->panel) {
         throw std::logic_error("layout: panel row must come before its controls");
       }
       control->container = panel->second->panel->handle();
     }
-    control->startsGroup = spec.kind == ControlKind::RadioButton && !previousWasRadio;
-    previousWasRadio = spec.kind == ControlKind::RadioButton;
+    control->startsGroup = design.kind == ControlKind::RadioButton && !previousWasRadio;
+    previousWasRadio = design.kind == ControlKind::RadioButton;
     Create(*control, dpi);
-    if (!spec.name.empty()) {
-      if (!byName_.emplace(std::wstring(spec.name), control.get()).second) {
+    if (!design.name.empty()) {
+      if (!byName_.emplace(std::wstring(design.name), control.get()).second) {
         throw std::logic_error("layout: two controls share a name");
       }
     }
@@ -146,30 +146,30 @@ void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int 
 }
 
 void ControlSet::Create(Control& control, int dpi) {
-  const ControlSpec& spec = *control.spec;
-  if (spec.kind == ControlKind::Panel) {
+  const ControlSpec& design = *control.design;
+  if (design.kind == ControlKind::Panel) {
     control.panel = std::make_unique<Container>();
-    RECT bounds{Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.left + spec.width, dpi),
-                Scale(spec.top + spec.height, dpi)};
-    COLORREF background = (spec.style & kWhite) ? RGB(255, 255, 255) : CLR_INVALID;
+    RECT bounds{Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.left + design.width, dpi),
+                Scale(design.top + design.height, dpi)};
+    COLORREF background = (design.style & kWhite) ? RGB(255, 255, 255) : CLR_INVALID;
     control.panel->Create(control.container, control.id, bounds, background,
-                          (spec.style & kBorder) ? WS_EX_STATICEDGE : 0);
+                          (design.style & kBorder) ? WS_EX_STATICEDGE : 0);
     control.hwnd = control.panel->handle();
-    if (!(spec.style & kHidden)) ::ShowWindow(control.hwnd, SW_SHOWNA);
+    if (!(design.style & kHidden)) ::ShowWindow(control.hwnd, SW_SHOWNA);
     return;
   }
-  Creation creation = CreationFor(spec, control.startsGroup);
-  std::wstring caption = spec.kind == ControlKind::Link  ? LinkMarkup(spec.caption)
-                         : spec.kind == ControlKind::Image ? std::wstring()
-                                                           : std::wstring(spec.caption);
+  Creation creation = CreationFor(design, control.startsGroup);
+  std::wstring caption = design.kind == ControlKind::Link  ? LinkMarkup(design.caption)
+                         : design.kind == ControlKind::Image ? std::wstring()
+                                                           : std::wstring(design.caption);
   control.hwnd = ::CreateWindowExW(creation.exStyle, creation.className, caption.c_str(), creation.style, 0, 0, 0, 0,
                                    control.container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                    ::GetModuleHandleW(nullptr), nullptr);
   if (!control.hwnd) throw std::runtime_error("layout: a control could not be created");
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-      if (spec.style & kChecked) ::SendMessageW(control.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+      if (design.style & kChecked) ::SendMessageW(control.hwnd, BM_SETCHECK, BST_CHECKED, 0);
       break;
     case ControlKind::ProgressBar:
       ::SendMessageW(control.hwnd, PBM_SETRANGE32, 0, 100);
@@ -187,29 +187,29 @@ void ControlSet::Create(Control& control, int dpi) {
   ApplyFont(control, dpi);
   Place(control, dpi);
   LoadPicture(control, dpi);
-  if (!spec.hint.empty()) hints_.Add(control.hwnd, spec.hint);
+  if (!design.hint.empty()) hints_.Add(control.hwnd, design.hint);
 }
 
 void ControlSet::Place(const Control& control, int dpi) {
-  const ControlSpec& spec = *control.spec;
-  int height = spec.height;
-  if (IsCombo(spec)) height = spec.height * 10;  // the height of the open list
-  ::SetWindowPos(control.hwnd, nullptr, Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.width, dpi),
+  const ControlSpec& design = *control.design;
+  int height = design.height;
+  if (IsCombo(design)) height = design.height * 10;  // the height of the open list
+  ::SetWindowPos(control.hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
                  Scale(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-  if (spec.kind == ControlKind::Label && spec.width == 0) FitLabel(control);
+  if (design.kind == ControlKind::Label && design.width == 0) FitLabel(control);
 }
 
 void ControlSet::ApplyFont(const Control& control, int dpi) {
-  const ControlSpec& spec = *control.spec;
-  HFONT font = fonts_->Get(font_.face, spec.fontHeight ? spec.fontHeight : font_.height, (spec.style & kBold) != 0,
-                           (spec.style & kUnderline) != 0, dpi);
+  const ControlSpec& design = *control.design;
+  HFONT font = fonts_->Get(font_.face, design.fontHeight ? design.fontHeight : font_.height, (design.style & kBold) != 0,
+                           (design.style & kUnderline) != 0, dpi);
   ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void ControlSet::LoadPicture(const Control& control, int dpi) {
-  if (control.spec->kind != ControlKind::Image || control.spec->caption.empty()) return;
+  if (control.design->kind != ControlKind::Image || control.design->caption.empty()) return;
   int size = Scale(16, dpi);
-  auto key = std::make_pair(std::wstring(control.spec->caption), size);
+  auto key = std::make_pair(std::wstring(control.design->caption), size);
   HICON& icon = icons_[key];
   if (!icon) {
     icon = static_cast<HICON>(
@@ -227,7 +227,7 @@ void ControlSet::FitLabel(const Control& control) {
   ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   ::SelectObject(dc, old);
   ::ReleaseDC(control.hwnd, dc);
-  int height = control.spec->height ? Scale(control.spec->height, dpi_) : extent.cy;
+  int height = control.design->height ? Scale(control.design->height, dpi_) : extent.cy;
   ::SetWindowPos(control.hwnd, nullptr, 0, 0, extent.cx + 2, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -235,9 +235,9 @@ void ControlSet::Rescale(int dpi) {
   dpi_ = dpi;
   for (auto& control : controls_) {
     if (control->panel) {
-      const ControlSpec& spec = *control->spec;
-      ::SetWindowPos(control->hwnd, nullptr, Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.width, dpi),
-                     Scale(spec.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+      const ControlSpec& design = *control->design;
+      ::SetWindowPos(control->hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
+                     Scale(design.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
       continue;
     }
     ApplyFont(*control, dpi);
@@ -262,24 +262,24 @@ int ControlSet::Id(std::wstring_view name) const { return Find(name).id; }
 
 const ControlSpec* ControlSet::SpecOfId(int id) const {
   auto it = byId_.find(id);
-  return it == byId_.end() ? nullptr : it->second->spec;
+  return it == byId_.end() ? nullptr : it->second->design;
 }
 
 int ControlSet::IdWithStyle(uint32_t flag) const {
   for (const auto& c : controls_) {
-    if (c->spec->style & flag) return c->id;
+    if (c->design->style & flag) return c->id;
   }
   return -1;
 }
 
 std::wstring_view ControlSet::NameOfId(int id) const {
-  const ControlSpec* spec = SpecOfId(id);
-  return spec ? spec->name : std::wstring_view();
+  const ControlSpec* design = SpecOfId(id);
+  return design ? design->name : std::wstring_view();
 }
 
 const ControlSpec* ControlSet::SpecOf(HWND control) const {
   for (const auto& c : controls_) {
-    if (c->hwnd == control) return c->spec;
+    if (c->hwnd == control) return c->design;
   }
   return nullptr;
 }
@@ -298,9 +298,9 @@ std::wstring ControlSet::Text(std::wstring_view name) const { return WindowText(
 
 void ControlSet::SetText(std::wstring_view name, std::wstring_view text) {
   const Control& control = Find(name);
-  std::wstring value = control.spec->kind == ControlKind::Link ? LinkMarkup(text) : std::wstring(text);
+  std::wstring value = control.design->kind == ControlKind::Link ? LinkMarkup(text) : std::wstring(text);
   ::SetWindowTextW(control.hwnd, value.c_str());
-  if (control.spec->kind == ControlKind::Label && control.spec->width == 0) FitLabel(control);
+  if (control.design->kind == ControlKind::Label && control.design->width == 0) FitLabel(control);
 }
 
 void ControlSet::AppendText(std::wstring_view name, std::wstring_view text) { SetText(name, Text(name) + std::wstring(text)); }
@@ -346,9 +346,9 @@ void ControlSet::Repaint(std::wstring_view name) {
 void ControlSet::SetItems(std::wstring_view name, std::span<const std::wstring> items) {
   const Control& control = Find(name);
   ::SendMessageW(control.hwnd, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  ::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
   for (const auto& item : items) {
-    ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+    ::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_ADDSTRING : LB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(item.c_str()));
   }
   ::SendMessageW(control.hwnd, WM_SETREDRAW, TRUE, 0);
@@ -358,24 +358,24 @@ void ControlSet::SetItems(std::wstring_view name, std::span<const std::wstring> 
 void ControlSet::AddItem(std::wstring_view name, std::wstring_view item) {
   const Control& control = Find(name);
   std::wstring text(item);
-  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+  ::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_ADDSTRING : LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void ControlSet::DeleteItem(std::wstring_view name, int index) {
   const Control& control = Find(name);
-  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_DELETESTRING : LB_DELETESTRING,
+  ::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_DELETESTRING : LB_DELETESTRING,
                  static_cast<WPARAM>(index), 0);
 }
 
 int ControlSet::ItemCount(std::wstring_view name) const {
   const Control& control = Find(name);
-  return static_cast<int>(::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+  return static_cast<int>(::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
 }
 
 std::wstring ControlSet::ItemText(std::wstring_view name, int index) const {
   const Control& control = Find(name);
-  bool combo = IsCombo(*control.spec);
+  bool combo = IsCombo(*control.design);
   LRESULT length =
       ::SendMessageW(control.hwnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
@@ -395,16 +395,16 @@ std::vector<std::wstring> ControlSet::Items(std::wstring_view name) const {
 
 int ControlSet::ItemIndex(std::wstring_view name) const {
   const Control& control = Find(name);
-  if (IsList(*control.spec) && (control.spec->style & kMultiSelect)) {
+  if (IsList(*control.design) && (control.design->style & kMultiSelect)) {
     return static_cast<int>(::SendMessageW(control.hwnd, LB_GETCARETINDEX, 0, 0));
   }
-  LRESULT index = ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+  LRESULT index = ::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
   return index < 0 ? -1 : static_cast<int>(index);
 }
 
 void ControlSet::SetItemIndex(std::wstring_view name, int index) {
   const Control& control = Find(name);
-  ::SendMessageW(control.hwnd, IsCombo(*control.spec) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageW(control.hwnd, IsCombo(*control.design) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 std::vector<int> ControlSet::SelectedIndexes(std::wstring_view name) const {
@@ -429,11 +429,11 @@ void ControlSet::SetLines(std::wstring_view name, std::span<const std::wstring> 
 std::vector<std::wstring> ControlSet::Lines(std::wstring_view name) const { return SplitLines(Text(name)); }
 
 COLORREF ControlSet::TextColorOf(HWND control) const {
-  const ControlSpec* spec = SpecOf(control);
-  if (!spec) return CLR_INVALID;
-  if (spec->style & kMaroon) return RGB(128, 0, 0);
-  if (spec->style & kTeal) return RGB(0, 128, 128);
-  if (spec->style & kNavy) return RGB(0, 0, 128);
+  const ControlSpec* design = SpecOf(control);
+  if (!design) return CLR_INVALID;
+  if (design->style & kMaroon) return RGB(128, 0, 0);
+  if (design->style & kTeal) return RGB(0, 128, 128);
+  if (design->style & kNavy) return RGB(0, 0, 128);
   return CLR_INVALID;
 }
 

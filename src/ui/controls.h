@@ -82,7 +82,7 @@ class ControlSet {
 
  private:
   struct Control {
-    const ControlSpec* spec;
+    const ControlSpec* design;
     HWND hwnd;
     int id;
     HWND container;

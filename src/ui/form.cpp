@@ -148,8 +148,8 @@ void Form::Dispatch(int id, int code) {
 }
 
 LRESULT Form::ControlColor(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const ControlSpec* spec = controls_.SpecOf(control);
-  if (spec && (spec->kind == ControlKind::Edit || spec->kind == ControlKind::Memo)) {
+  const ControlSpec* design = controls_.SpecOf(control);
+  if (design && (design->kind == ControlKind::Edit || design->kind == ControlKind::Memo)) {
     return Default(message, wParam, lParam);
   }
   COLORREF text = controls_.TextColorOf(control);
@@ -180,8 +180,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NOTIFY: {
       const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
-      const ControlSpec* spec = controls_.SpecOfId(static_cast<int>(header.idFrom));
-      if (spec && spec->kind == ControlKind::Link && (header.code == NM_CLICK || header.code == NM_RETURN)) {
+      const ControlSpec* design = controls_.SpecOfId(static_cast<int>(header.idFrom));
+      if (design && design->kind == ControlKind::Link && (header.code == NM_CLICK || header.code == NM_RETURN)) {
         Dispatch(static_cast<int>(header.idFrom), BN_CLICKED);
         return 0;
       }

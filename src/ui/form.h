@@ -38,7 +38,7 @@ struct FormSpec {
 
 class Form : public Window {
  public:
-  explicit Form(FormSpec spec) : spec_(spec) {}
+  explicit Form(FormSpec description) : spec_(description) {}
   ~Form() override;
 
   // Creates the window hidden, centred on the desktop, owned by `owner`.

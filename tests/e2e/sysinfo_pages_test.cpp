@@ -204,9 +204,9 @@ HWND SysinfoPages::tab_ = nullptr;
 
 TEST_F(SysinfoPages, DesignCaptionsUntilTheFirstRefresh) {
   for (int index : {kPageSystem, kPageFolders, kPageNetwork}) {
-    for (const ui::ControlSpec& spec : MainPages()[static_cast<size_t>(index)].layout()) {
-      if (spec.kind == ui::ControlKind::Label && (spec.style & ui::style::kMaroon)) {
-        EXPECT_EQ(Text(Named(spec.name)), spec.caption) << Utf8FromWide(spec.name);
+    for (const ui::ControlSpec& design : MainPages()[static_cast<size_t>(index)].layout()) {
+      if (design.kind == ui::ControlKind::Label && (design.style & ui::style::kMaroon)) {
+        EXPECT_EQ(Text(Named(design.name)), design.caption) << Utf8FromWide(design.name);
       }
     }
   }

@@ -99,14 +99,34 @@ TEST_F(InfoReportTest, TextAlignsTheValuesOfAPage) {
   std::vector<PageReport> reports = CollectReports(sources, pages, TestLayout);
   EXPECT_EQ(ReportText(reports),
             "System\n"
-            "  Product Name:    Windows 7\n"
-            "  (now)            no\n"
-            "  ProgressBarLoad  42\n"
-            "  ListModules      BANK 0\n"
-            "                   BANK 1\n"
+            "  Product Name:  Windows 7\n"
+            "  (now)          no\n"
+            "  ListModules    BANK 0\n"
+            "                 BANK 1\n"
             "\n"
             "Network\n"
             "  Product Name:  written before the error\n");
+}
+
+TEST(ReportText, ARowsValuesShareALineAndHiddenControlsAndBarsAreLeftOut) {
+  PageReport report{L"Memory", {}, L""};
+  auto add = [&](std::wstring control, std::wstring caption, ReportEntry::Kind kind, std::wstring text, bool yes = false) {
+    ReportEntry entry{control, caption, kind, text, yes};
+    report.entries.push_back(entry);
+    return &report.entries.back();
+  };
+  add(L"LabelFreePhys", L"Free:", ReportEntry::Kind::Text, L"3072 MB");
+  add(L"LabelPhys2", L"Free:", ReportEntry::Kind::Text, L"38 %");
+  add(L"ProgressBarFreeMem", L"Free:", ReportEntry::Kind::Number, L"");
+  add(L"LabelPLoad", L"Load:", ReportEntry::Kind::Text, L" %")->hidden = true;
+  add(L"ImageLineOn", L"Line status:", ReportEntry::Kind::Picture, L"", false);
+  add(L"ImageUnKnown", L"Line status:", ReportEntry::Kind::Picture, L"", true);
+  std::vector<PageReport> reports = {report};
+  EXPECT_EQ(ReportText(reports),
+            "Memory\n"
+            "  Free:         3072 MB  38 %\n"
+            "  Line status:  ImageUnKnown\n");
+  EXPECT_EQ(ReportJson(reports).find("LabelPLoad"), std::string::npos);
 }
 
 TEST_F(InfoReportTest, JsonHasOneObjectPerPageWithBooleansNumbersAndEscapedUtf8) {

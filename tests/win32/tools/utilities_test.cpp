@@ -50,9 +50,9 @@ class ViewerForm : public ui::Form {
 
  private:
   static ui::FormSpec MakeSpec() {
-    ui::FormSpec spec{L"TekoViewerTest", L"viewer", 400, 300};
-    spec.background = RGB(255, 0, 255);
-    return spec;
+    ui::FormSpec description{L"TekoViewerTest", L"viewer", 400, 300};
+    description.background = RGB(255, 0, 255);
+    return description;
   }
 };
 
