@@ -52,11 +52,11 @@ constexpr ui::ControlSpec kLayout[] = {
 };
 
 ui::FormSpec CleanerFormSpec() {
-  ui::FormSpec spec{L"TFormCleaner", L"", 340, 393};
-  spec.background = ui::kCream;
-  spec.font = {L"MS Sans Serif", 11};
-  spec.keyPreview = true;
-  return spec;
+  ui::FormSpec description{L"TFormCleaner", L"", 340, 393};
+  description.background = ui::kCream;
+  description.font = {L"MS Sans Serif", 11};
+  description.keyPreview = true;
+  return description;
 }
 
 // The texts of the window's language (English; the flag has no other value).
