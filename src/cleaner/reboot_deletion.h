@@ -9,11 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace teko {
+#include "sysinfo/system_api.h"
 
-inline constexpr uint32_t kPlatformWin32s = 0;
-inline constexpr uint32_t kPlatformWindows = 1;  // the older family
-inline constexpr uint32_t kPlatformNt = 2;
+namespace teko {
 
 class RebootDeletionPlatform {
  public:

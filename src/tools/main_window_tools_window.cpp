@@ -6,6 +6,7 @@
 #include "platform/module_path_win32.h"
 #include "search/search_window.h"
 #include "shredder/shredder_window.h"
+#include "sysinfo/computer_info.h"
 #include "tools/desktop_icons_win32.h"
 #include "tools/desktop_utilities_win32.h"
 #include "tools/drive_tools_win32.h"
@@ -58,7 +59,7 @@ void BindToolButtons(ui::Form& form, ToolsServices& services) {
 struct MainWindowTools::Parts {
   Parts(HWND window, TComputerInfo& computerInfo)
       : shell(window),
-        system(window),
+        system(window, computerInfo.OS()),
         utilities(window),
         dialogs(window),
         icons(computerInfo, dialogs),

@@ -6,17 +6,16 @@
 namespace teko {
 
 namespace {
-constexpr DWORD kNoConfirmationNoProgress = 0x1 | 0x2;  // SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI
 using EmptyRecycleBinFn = HRESULT(WINAPI*)(HWND, const char*, DWORD);
 }  // namespace
 
-void EmptyRecycleBin(HWND owner) {
+void EmptyRecycleBin(HWND owner, DWORD flags) {
   Library shell(::LoadLibraryW(L"Shell32.dll"));
   if (!shell) RaiseLastOsError();
   auto empty = reinterpret_cast<EmptyRecycleBinFn>(
       reinterpret_cast<void*>(::GetProcAddress(shell.get(), "SHEmptyRecycleBinA")));
   if (!empty) RaiseLastOsError();
-  empty(owner, nullptr, kNoConfirmationNoProgress);
+  empty(owner, nullptr, flags);
 }
 
 }  // namespace teko

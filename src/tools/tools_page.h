@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/dialogs.h"
+#include "tools/restore_points.h"
 #include "tools/shell_executor.h"
 #include "tools/system_actions.h"
 
@@ -82,8 +83,5 @@ std::span<const ToolButton> ToolButtons();
 const ToolButton* FindToolButton(std::wstring_view name);
 
 void RunTool(const ToolButton& button, ToolsServices& services);
-
-// The companion program that sets restore points.
-inline constexpr std::wstring_view kRestoreCompanion = L"Savrix.exe";
 
 }  // namespace teko

@@ -50,8 +50,9 @@ class WmiConnection {
 class WmiService {
  public:
   virtual ~WmiService() = default;
-  // A new connection to "root\cimv2" on the local computer. Throws OsError
-  // when there is no service or no connection.
+  // A new connection to the service's namespace ("root\cimv2" for the
+  // pages) on the local computer. Throws OsError when there is no service
+  // or no connection.
   virtual std::unique_ptr<WmiConnection> Connect() = 0;
 };
 

@@ -98,25 +98,81 @@ class ScriptingConnection final : public WmiConnection {
   ComPtr<ISWbemServices> services_;
 };
 
+ComPtr<ISWbemServices> ConnectScripting(std::wstring_view space) {
+  ComPtr<ISWbemLocator> locator;
+  Check(::CoCreateInstance(kLocatorClass, nullptr, CLSCTX_INPROC_SERVER, __uuidof(ISWbemLocator), locator.put_void()),
+        "creating the locator");
+  Bstr spaceName(space);
+  ComPtr<ISWbemServices> services;
+  Check(locator->ConnectServer(nullptr, spaceName.get(), nullptr, nullptr, nullptr, nullptr, 0, nullptr,
+                               services.put()),
+        "ConnectServer");
+  if (!services) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: ConnectServer gave no services");
+  return services;
+}
+
+ComPtr<ISWbemProperty> PropertyOf(ISWbemObject& object, std::wstring_view name) {
+  ComPtr<ISWbemPropertySet> properties;
+  Check(object.get_Properties_(properties.put()), "Properties_");
+  Bstr propertyName(name);
+  ComPtr<ISWbemProperty> property;
+  Check(properties->Item(propertyName.get(), 0, property.put()), "Properties_.Item");
+  if (!property) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: no such property");
+  return property;
+}
+
 class ScriptingWmiService final : public WmiService {
  public:
+  explicit ScriptingWmiService(std::wstring_view space) : space_(space) {}
+
   std::unique_ptr<WmiConnection> Connect() override {
-    ComPtr<ISWbemLocator> locator;
-    Check(::CoCreateInstance(kLocatorClass, nullptr, CLSCTX_INPROC_SERVER, __uuidof(ISWbemLocator),
-                             locator.put_void()),
-          "creating the locator");
-    Bstr space(L"root\\cimv2");
-    ComPtr<ISWbemServices> services;
-    Check(locator->ConnectServer(nullptr, space.get(), nullptr, nullptr, nullptr, nullptr, 0, nullptr,
-                                 services.put()),
-          "ConnectServer");
-    if (!services) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: ConnectServer gave no services");
-    return std::make_unique<ScriptingConnection>(std::move(services));
+    return std::make_unique<ScriptingConnection>(ConnectScripting(space_));
   }
+
+ private:
+  std::wstring space_;
 };
 
 }  // namespace
 
-std::unique_ptr<WmiService> MakeScriptingWmiService() { return std::make_unique<ScriptingWmiService>(); }
+std::unique_ptr<WmiService> MakeScriptingWmiService(std::wstring_view space) {
+  return std::make_unique<ScriptingWmiService>(space);
+}
+
+uint32_t ExecStaticWmiMethod(std::wstring_view space, std::wstring_view className, std::wstring_view method,
+                             std::wstring_view parameter, std::wstring_view value) {
+  ComPtr<ISWbemServices> services = ConnectScripting(space);
+  Bstr classPath(className);
+  ComPtr<ISWbemObject> classObject;
+  Check(services->Get(classPath.get(), 0, nullptr, classObject.put()), "Get");
+  ComPtr<ISWbemMethodSet> methods;
+  if (classObject) Check(classObject->get_Methods_(methods.put()), "Methods_");
+  if (!methods) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: no such class");
+  Bstr methodName(method);
+  ComPtr<ISWbemMethod> definition;
+  Check(methods->Item(methodName.get(), 0, definition.put()), "Methods_.Item");
+  ComPtr<ISWbemObject> inDefinition;
+  if (definition) Check(definition->get_InParameters(inDefinition.put()), "InParameters");
+  if (!inDefinition) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: the method takes no parameters");
+  ComPtr<ISWbemObject> in;
+  Check(inDefinition->SpawnInstance_(0, in.put()), "SpawnInstance_");
+  if (!in) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: no parameter instance");
+  Variant text;
+  text.get().vt = VT_BSTR;
+  text.get().bstrVal = ::SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
+  Check(PropertyOf(*in.get(), parameter)->put_Value(&text.get()), "put_Value");
+
+  ComPtr<IDispatch> inDispatch;
+  Check(in->QueryInterface(IID_IDispatch, inDispatch.put_void()), "IDispatch");
+  ComPtr<ISWbemObject> out;
+  Check(services->ExecMethod(classPath.get(), methodName.get(), inDispatch.get(), 0, nullptr, out.put()),
+        "ExecMethod");
+  if (!out) throw OsError(static_cast<uint32_t>(E_POINTER), "WMI: the method gave no result");
+  Variant result;
+  Check(PropertyOf(*out.get(), L"ReturnValue")->get_Value(result.put()), "ReturnValue");
+  Variant number;
+  Check(::VariantChangeType(number.put(), &result.get(), 0, VT_UI4), "ReturnValue as a number");
+  return number.get().ulVal;
+}
 
 }  // namespace teko

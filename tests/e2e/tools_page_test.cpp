@@ -11,7 +11,7 @@
 
 #include "app/main_pages.h"
 #include "driver/driver.h"
-#include "support/clipboard_text_win32.h"
+#include "support/clipboard_win32.h"
 #include "support/recycle_bin_win32.h"
 #include "tools/desktop_icons_win32.h"
 
@@ -33,34 +33,10 @@ HWND WaitForNewWindow(const std::set<HWND>& known, std::wstring_view className, 
   return found;
 }
 
+using testing::ClipboardBitmapSize;
 using testing::ClipboardText;
-
-bool PutClipboardText(std::wstring_view text) {
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  auto* target = static_cast<wchar_t*>(::GlobalLock(memory));
-  text.copy(target, text.size());
-  target[text.size()] = L'\0';
-  ::GlobalUnlock(memory);
-  if (!::OpenClipboard(nullptr)) return false;
-  ::EmptyClipboard();
-  bool put = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  ::CloseClipboard();
-  return put;
-}
-
-std::optional<SIZE> ClipboardBitmapSize() {
-  std::optional<SIZE> size;
-  if (!::OpenClipboard(nullptr)) return size;
-  if (auto bitmap = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP))) {
-    BITMAP info{};
-    ::GetObjectW(bitmap, sizeof info, &info);
-    size = SIZE{info.bmWidth, info.bmHeight};
-  }
-  ::CloseClipboard();
-  return size;
-}
-
 using testing::ItemsInRecycleBin;
+using testing::PutClipboardText;
 
 void RecycleAFile() {
   ASSERT_FALSE(testing::RecycleNewFile(L"teko-e2e-recycled.txt").empty());

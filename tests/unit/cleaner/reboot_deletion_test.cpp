@@ -31,7 +31,7 @@ class FakeRebootPlatform final : public RebootDeletionPlatform {
     return true;
   }
 
-  uint32_t platformId = kPlatformWindows;
+  uint32_t platformId = kPlatformWindows9x;
   bool ntSucceeds = true;
   bool writable = true;
   std::wstring windowsFolder = L"C:\\WINDOWS";

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "support/clipboard_text_win32.h"
+#include "support/clipboard_win32.h"
 #include "support/recycle_bin_win32.h"
 #include "tools/clipboard_win32.h"
 #include "tools/recycle_bin_win32.h"
