@@ -27,8 +27,9 @@ std::wstring SaveScreenshot(std::wstring_view name, HWND window) {
     DWORD_PTR ignored = 0;
     ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    ::Sleep(250);
   }
+  // A window that has just appeared (a message box) paints a moment later.
+  ::Sleep(250);
   RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   if (window) {
     ::GetWindowRect(window, &area);
