@@ -99,7 +99,10 @@ TFormCleaner::TFormCleaner() : ui::Form(CleanerFormSpec()), SysInfo(Win32Compute
 TFormCleaner::~TFormCleaner() = default;
 
 void TFormCleaner::Create(HWND owner) {
-  CreateForm(owner);
+  CreateForm(owner, [this] { CreateControls(); });
+}
+
+void TFormCleaner::CreateControls() {
   AddControls(kLayout, kFirstControlId);
   ui::ControlSet& c = controls();
   c.Panel(L"Panel2")->SetPainter(

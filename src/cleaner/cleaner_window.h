@@ -39,6 +39,7 @@ class TFormCleaner final : public ui::Form, private CleanerProgress, private Cle
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void CreateControls();
   void ApplyTexts();
   RuleList BuildRuleList();
   void DrawBanner(const DRAWITEMSTRUCT& item);

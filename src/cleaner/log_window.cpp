@@ -49,7 +49,10 @@ TFormLog::TFormLog(Dialogs* dialogs, ui::SaveDialog* saveDialog)
 TFormLog::~TFormLog() = default;
 
 void TFormLog::Create(HWND owner) {
-  CreateForm(owner);
+  CreateForm(owner, [this] { CreateControls(); });
+}
+
+void TFormLog::CreateControls() {
   AddControls(kLogLayout, kFirstControlId);
   // The log of a big run is longer than an edit box takes by default.
   ::SendMessageW(controls().Handle(L"Memo1"), EM_SETLIMITTEXT, 0, 0);

@@ -28,6 +28,7 @@ class TFormLog final : public ui::Form {
   int ShowLog(std::span<const std::wstring> lines);
 
  private:
+  void CreateControls();
   void FormShow() override;
   void FormResize() override;
   void DpiChanged() override;

@@ -79,7 +79,10 @@ TFormSearch::~TFormSearch() {
 }
 
 void TFormSearch::Create(HWND owner) {
-  CreateForm(owner);
+  CreateForm(owner, [this] { CreateControls(); });
+}
+
+void TFormSearch::CreateControls() {
   AddControls(kLayout, kFirstSearchControlId);
   dialogs_ = std::make_unique<ui::MessageDialogs>(handle());
   search_ = std::make_unique<FileSearch>(FileSearch::Seams{files_, times_, *this, *dialogs_, *this}, grid_, sorting_);

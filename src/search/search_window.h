@@ -40,6 +40,7 @@ class TFormSearch final : public ui::Form, private SearchScreen, private Message
   static void ApplicationEvents1Exception(const std::exception_ptr& error);
 
  private:
+  void CreateControls();
   void FormShow() override;
   void FormResize() override;
   void DpiChanged() override;

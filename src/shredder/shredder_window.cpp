@@ -47,7 +47,10 @@ int ShredderControlId(std::wstring_view name) { return ui::ControlIdOf(ShredderL
 TFormDateien::TFormDateien() : ui::Form(ShredderFormSpec()) {}
 
 void TFormDateien::Create(HWND owner) {
-  CreateForm(owner);
+  CreateForm(owner, [this] { CreateControls(); });
+}
+
+void TFormDateien::CreateControls() {
   AddControls(ShredderLayout(), kFirstControlId);
   files_.Attach(*this, L"FileListBox1");
   folders_.Attach(*this, L"DirectoryListBox1", [this] { files_.SetDirectory(folders_.Directory()); });

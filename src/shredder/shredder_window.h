@@ -25,6 +25,7 @@ class TFormDateien final : public ui::Form, private ShredderView {
   void FormShow() override;
 
  private:
+  void CreateControls();
   void ShowResult(std::wstring_view text) override;
   void ReloadFileList() override;
 

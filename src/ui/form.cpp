@@ -38,7 +38,7 @@ DWORD Form::ExStyle() const { return WS_EX_CONTROLPARENT | (spec_.mainWindow ? W
 
 int Form::Scale(int value96) const { return ui::Scale(value96, dpi_); }
 
-void Form::CreateForm(HWND owner) {
+void Form::CreateForm(HWND owner, std::function<void()> createControls) {
   if (spec_.background != CLR_INVALID) background_ = ::CreateSolidBrush(spec_.background);
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   HICON icon = static_cast<HICON>(::LoadImageW(instance, L"TEKO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -63,6 +63,15 @@ void Form::CreateForm(HWND owner) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ::SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+  pendingControls_ = std::move(createControls);
+}
+
+void Form::CreatePendingControls() {
+  if (!pendingControls_) return;
+  // Cleared first: creating the controls asks for them again.
+  auto create = std::move(pendingControls_);
+  pendingControls_ = nullptr;
+  create();
 }
 
 void Form::AddControls(std::span<const ControlSpec> layout, int firstId, HWND container, bool deferred) {
@@ -80,6 +89,7 @@ SIZE Form::OuterSize() const {
 }
 
 void Form::Show() {
+  CreatePendingControls();
   FormShow();
   ::ShowWindow(handle(), SW_SHOW);
   ::SetForegroundWindow(handle());
@@ -195,7 +205,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
       return ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam, lParam);
     case WM_SIZE:
-      FormResize();
+      if (HasControls()) FormResize();
       return 0;
     case WM_DPICHANGED: {
       dpi_ = HIWORD(wParam);
@@ -204,7 +214,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
       ::SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
       controls_.Rescale(dpi_);
-      DpiChanged();
+      if (HasControls()) DpiChanged();
       return 0;
     }
     case WM_CLOSE:
@@ -213,7 +223,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::DestroyWindow(handle());
         return 0;
       }
-      FormClose();
+      if (HasControls()) FormClose();
       if (modal_ && modalResult_ == kModalNone) modalResult_ = kModalCancel;
       Hide();
       return 0;

@@ -42,12 +42,18 @@ class Form : public Window {
   ~Form() override;
 
   // Creates the window hidden, centred on the desktop, owned by `owner`.
-  void CreateForm(HWND owner = nullptr);
+  // `createControls`, when given, puts the controls in and binds them the
+  // first time the window is shown or its controls are asked for: a window
+  // that is never opened costs start-up only its frame.
+  void CreateForm(HWND owner = nullptr, std::function<void()> createControls = {});
   // Adds the controls of a layout table (to a page container, or the form).
   // Deferred tables are created when first needed (see ControlSet::Build).
   void AddControls(std::span<const ControlSpec> layout, int firstId, HWND container = nullptr, bool deferred = false);
 
-  ControlSet& controls() { return controls_; }
+  ControlSet& controls() {
+    CreatePendingControls();
+    return controls_;
+  }
   const ControlSet& controls() const { return controls_; }
   FontCache& fonts() { return fonts_; }
   int dpi() const { return dpi_; }
@@ -97,6 +103,8 @@ class Form : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void CreatePendingControls();
+  bool HasControls() const { return !pendingControls_; }
   void Dispatch(int id, int code);
   LRESULT ControlColor(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   DWORD Style() const;
@@ -105,6 +113,7 @@ class Form : public Window {
   FormSpec spec_;
   FontCache fonts_;
   ControlSet controls_;
+  std::function<void()> pendingControls_;
   int dpi_ = 96;
   bool modal_ = false;
   int modalResult_ = kModalNone;
