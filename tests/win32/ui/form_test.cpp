@@ -32,10 +32,14 @@ class LateForm : public Form {
   void FormResize() override { ++resized; }
 };
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 int ChildWindows(HWND window) {
   int count = 0;
-  ::EnumChildWindows(window, [](HWND, LPARAM data) { return ++*reinterpret_cast<int*>(data), TRUE; },
-                     reinterpret_cast<LPARAM>(&count));
+  ::EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
