@@ -1,6 +1,6 @@
 #pragma once
 // The cleaner log: what a run deleted or could not delete, in the order it
-// happened. Its text has exactly three line forms.
+// happened, one line form per kind.
 #include <array>
 #include <string>
 #include <string_view>
@@ -12,6 +12,7 @@ enum class CleanerLogKind {
   Deleted,       // a file was deleted
   AccessDenied,  // deleting an existing file failed
   FolderDenied,  // a folder rule could not list a folder; the path is the rule's folder
+  SkippedLink,   // the name leads elsewhere (a link): neither it nor its target was touched
 };
 
 struct CleanerLogEntry {
@@ -22,12 +23,13 @@ struct CleanerLogEntry {
 };
 
 // The text before the path, by kind.
-using CleanerLogPrefixes = std::array<std::wstring_view, 3>;
+using CleanerLogPrefixes = std::array<std::wstring_view, 4>;
 
 inline constexpr CleanerLogPrefixes kCleanerLogPrefixes = {
     L"Deleted: ",
     L"Access denied: ",
     L"Access denied! Run Purgo as admin to get access to folder: ",
+    L"Skipped link: ",
 };
 
 std::wstring CleanerLogLine(const CleanerLogEntry& entry, const CleanerLogPrefixes& prefixes = kCleanerLogPrefixes);

@@ -26,6 +26,7 @@ constexpr CleanerLogPrefixes kPreviewPrefixes = {
     L"Would delete: ",
     L"Would fail (read-only): ",
     L"Cannot list, rule ends: ",
+    kCleanerLogPrefixes[static_cast<size_t>(CleanerLogKind::SkippedLink)],
 };
 
 }  // namespace

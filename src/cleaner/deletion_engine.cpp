@@ -53,7 +53,10 @@ bool DeletionEngine::CleanFolder(const std::wstring& folder, std::wstring_view m
 }
 
 void DeletionEngine::DeleteListedFiles(const std::wstring& folder, const std::vector<DirEntry>& listed) {
-  for (const DirEntry& entry : listed) Delete(JoinPath(folder, entry.name), entry.size);
+  for (const DirEntry& entry : listed) {
+    std::wstring path = JoinPath(folder, entry.name);
+    Delete(path, path, entry.size);
+  }
 }
 
 // Records every subfolder of `parent` in `row` and deletes its matching
@@ -97,26 +100,27 @@ bool DeletionEngine::DescendSubfolders(FolderRow first, std::wstring_view mask) 
   return true;
 }
 
+// Removed by the name its folder lists, so a rule that spells the file in
+// its 8.3 form is not taken for a link; logged as the rule wrote it.
 void DeletionEngine::DeleteOneFile(std::wstring_view path) {
   if (!files_.FileExists(path)) return;
-  Delete(std::wstring(path), QueryFileSize(path));
+  auto entry = files_.FindFirst(path);
+  if (!entry) return;
+  Delete(JoinPath(ExtractFileDir(path), entry->name), std::wstring(path), entry->size);
 }
 
-void DeletionEngine::Delete(const std::wstring& path, uint64_t size) {
+void DeletionEngine::Delete(const std::wstring& path, const std::wstring& logged, uint64_t size) {
   uint32_t error = files_.RemoveFile(path);
   if (error == 0) {
     totals_.DeletedByteTotal += size;
     ++totals_.DeletedFileCount;
-    log_.push_back({CleanerLogKind::Deleted, path});
+    log_.push_back({CleanerLogKind::Deleted, logged});
     if (progress_) progress_->FileDeleted(totals_.DeletedFileCount);
+  } else if (error == kErrorStoppedOnLink) {
+    log_.push_back({CleanerLogKind::SkippedLink, logged});
   } else if (!IsGone(error)) {
-    log_.push_back({CleanerLogKind::AccessDenied, path});
+    log_.push_back({CleanerLogKind::AccessDenied, logged});
   }
-}
-
-uint64_t DeletionEngine::QueryFileSize(std::wstring_view path) const {
-  auto entry = files_.FindFirst(path);
-  return entry ? entry->size : 0;
 }
 
 }  // namespace teko

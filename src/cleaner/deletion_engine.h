@@ -45,7 +45,6 @@ class DeletionEngine {
   void ApplyRule(std::wstring_view rule);
   // Deletes the file at `path` if there is one, counts and logs it.
   void DeleteOneFile(std::wstring_view path);
-  uint64_t QueryFileSize(std::wstring_view path) const;
 
   const RunTotals& totals() const { return totals_; }
   const std::vector<CleanerLogEntry>& log() const { return log_; }
@@ -62,7 +61,8 @@ class DeletionEngine {
   void DeleteListedFiles(const std::wstring& folder, const std::vector<DirEntry>& listed);
   bool CleanSubfolders(const std::wstring& parent, std::wstring_view mask, FolderRow& row);
   bool DescendSubfolders(FolderRow first, std::wstring_view mask);
-  void Delete(const std::wstring& path, uint64_t size);
+  // `path` is removed, `logged` names it in the log.
+  void Delete(const std::wstring& path, const std::wstring& logged, uint64_t size);
 
   FileSystem& files_;
   CleanerProgress* progress_;

@@ -48,10 +48,17 @@ std::optional<uint32_t> PreviewFileSystem::Attributes(std::wstring_view path) co
   return real_.Attributes(path);
 }
 
+uint32_t PreviewFileSystem::VerifyListedFile(std::wstring_view path) const {
+  if (IsRemoved(path)) return kErrorFileNotFound;
+  return real_.VerifyListedFile(path);
+}
+
 uint32_t PreviewFileSystem::RemoveFile(std::wstring_view path) {
   auto attributes = Attributes(path);
   if (!attributes) return kErrorFileNotFound;
-  if (*attributes & (kAttrDirectory | kAttrReadOnly)) return kErrorAccessDenied;
+  if (*attributes & kAttrDirectory) return kErrorAccessDenied;
+  if (uint32_t error = real_.VerifyListedFile(path)) return error;
+  if (*attributes & kAttrReadOnly) return kErrorAccessDenied;
   MarkRemoved(path);
   return 0;
 }

@@ -18,7 +18,9 @@ class PreviewFileSystem final : public FileSystem {
                       std::vector<DirEntry>& entries) const override;
   std::optional<DirEntry> FindFirst(std::wstring_view path) const override;
   std::optional<uint32_t> Attributes(std::wstring_view path) const override;
-  // Refused as the platform refuses: read-only files, folders, missing files.
+  uint32_t VerifyListedFile(std::wstring_view path) const override;
+  // Refused as the platform refuses: missing files, folders, links,
+  // read-only files.
   uint32_t RemoveFile(std::wstring_view path) override;
   // Refused unless the folder looks empty now.
   uint32_t RemoveFolder(std::wstring_view path) override;

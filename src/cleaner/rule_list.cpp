@@ -37,7 +37,8 @@ RuleList BuildRuleList(const RuleListInputs& inputs, const FileSystem& files, co
     const auto& base = bases[row.base];
     if (!base) continue;
     std::wstring file = *base + std::wstring(row.path);
-    if (files.FileExists(file) && schedule(file)) list.RebootPending = true;
+    // A link is never scheduled: the deletion at the next start would follow it.
+    if (files.FileExists(file) && files.VerifyListedFile(file) == 0 && schedule(file)) list.RebootPending = true;
   }
   return list;
 }

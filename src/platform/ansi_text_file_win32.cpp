@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
+#include "platform/replace_file_win32.h"
 
 namespace teko {
 
@@ -43,17 +44,7 @@ uint32_t WriteAnsiLines(std::wstring_view path, std::span<const std::wstring> li
     ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
                           nullptr);
   }
-  FileHandle file(::CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return ::GetLastError();
-  DWORD written = 0;
-  if (!bytes.empty() &&
-      (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-       written != bytes.size())) {
-    DWORD error = ::GetLastError();
-    return error ? error : ERROR_WRITE_FAULT;
-  }
-  return 0;
+  return ReplaceFileContents(path, bytes);
 }
 
 }  // namespace teko

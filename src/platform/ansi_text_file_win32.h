@@ -15,8 +15,8 @@ namespace teko {
 std::optional<std::vector<std::wstring>> ReadAnsiLines(std::wstring_view path);
 
 // Replaces the file with the lines, each ended by CR LF, without a
-// byte-order mark. 0, or the platform error when the file could not be
-// created or written.
+// byte-order mark, as a whole (see ReplaceFileContents). 0, or the
+// platform error when the file could not be written.
 uint32_t WriteAnsiLines(std::wstring_view path, std::span<const std::wstring> lines);
 
 }  // namespace teko

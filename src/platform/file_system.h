@@ -24,6 +24,8 @@ inline constexpr uint32_t kErrorPathNotFound = 3;
 inline constexpr uint32_t kErrorAccessDenied = 5;
 inline constexpr uint32_t kErrorSharingViolation = 32;
 inline constexpr uint32_t kErrorDirNotEmpty = 145;
+// The name leads elsewhere than the entry it names (ERROR_STOPPED_ON_SYMLINK).
+inline constexpr uint32_t kErrorStoppedOnLink = 681;
 
 struct DirEntry {
   std::wstring name;       // the long name as listed
@@ -55,8 +57,16 @@ class FileSystem {
   // The attributes of whatever is at `path`, or nothing when nothing is.
   virtual std::optional<uint32_t> Attributes(std::wstring_view path) const = 0;
 
-  // 0 on success, else the platform error.
+  // 0 when the file at `path` is the very entry `path` names, so that
+  // deleting it cannot reach anything else; kErrorStoppedOnLink when the
+  // name leads elsewhere (a link the platform would follow), else the
+  // platform error.
+  virtual uint32_t VerifyListedFile(std::wstring_view path) const = 0;
+
+  // Deletes the file at `path` after the check above, through the handle
+  // that was checked: 0, kErrorStoppedOnLink, or the platform error.
   virtual uint32_t RemoveFile(std::wstring_view path) = 0;
+  // 0 on success, else the platform error.
   virtual uint32_t RemoveFolder(std::wstring_view path) = 0;
 
   bool FolderExists(std::wstring_view path) const {

@@ -4,6 +4,7 @@
 
 #include "core/paths.h"
 #include "platform/handles_win32.h"
+#include "platform/listed_entry_win32.h"
 
 namespace teko {
 
@@ -69,8 +70,17 @@ std::optional<uint32_t> Win32FileSystem::Attributes(std::wstring_view path) cons
   return attributes;
 }
 
+uint32_t Win32FileSystem::VerifyListedFile(std::wstring_view path) const {
+  uint32_t error = 0;
+  return OpenListedEntry(path, EntryKind::File, 0, kShareAll, error) ? 0 : error;
+}
+
+// A file another program holds open fails here as it would in the
+// platform's own delete call.
 uint32_t Win32FileSystem::RemoveFile(std::wstring_view path) {
-  return ::DeleteFileW(LongPathForm(path).c_str()) ? 0 : ::GetLastError();
+  uint32_t error = 0;
+  FileHandle file = OpenListedEntry(path, EntryKind::File, DELETE, kShareAll, error);
+  return file ? DeleteWhenClosed(file.get()) : error;
 }
 
 uint32_t Win32FileSystem::RemoveFolder(std::wstring_view path) {

@@ -17,6 +17,7 @@ class Win32FileSystem final : public FileSystem {
                       std::vector<DirEntry>& entries) const override;
   std::optional<DirEntry> FindFirst(std::wstring_view path) const override;
   std::optional<uint32_t> Attributes(std::wstring_view path) const override;
+  uint32_t VerifyListedFile(std::wstring_view path) const override;
   uint32_t RemoveFile(std::wstring_view path) override;
   uint32_t RemoveFolder(std::wstring_view path) override;
 };

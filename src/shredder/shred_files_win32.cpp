@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
+#include "platform/listed_entry_win32.h"
 #include "platform/os_error_win32.h"
 
 namespace teko {
@@ -36,7 +35,6 @@ class Win32ShredTarget final : public ShredTarget {
     facts.attributes = info.dwFileAttributes;
     facts.size = SizeOf(info.nFileSizeHigh, info.nFileSizeLow);
     facts.links = info.nNumberOfLinks;
-    facts.finalPath = FinalPath();
     return 0;
   }
 
@@ -54,18 +52,9 @@ class Win32ShredTarget final : public ShredTarget {
 
   uint32_t Flush() override { return ::FlushFileBuffers(file_.get()) ? 0 : ::GetLastError(); }
 
- private:
-  std::wstring FinalPath() const {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-      DWORD length = ::GetFinalPathNameByHandleW(file_.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                 FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-      if (length == 0) return {};
-      if (length < buffer.size()) return std::wstring(buffer.data(), length);
-      buffer.resize(length + 1);
-    }
-  }
+  uint32_t Delete() override { return DeleteWhenClosed(file_.get()); }
 
+ private:
   FileHandle file_;
 };
 
@@ -83,18 +72,9 @@ std::optional<ShredFileFacts> Win32ShredFiles::Facts(std::wstring_view path) con
 }
 
 std::unique_ptr<ShredTarget> Win32ShredFiles::OpenExclusive(std::wstring_view path, uint32_t& error) {
-  // The link itself is opened, never what it points to.
-  FileHandle file(::CreateFileW(LongPathForm(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!file) {
-    error = ::GetLastError();
-    return nullptr;
-  }
+  FileHandle file = OpenListedEntry(path, EntryKind::File, GENERIC_READ | GENERIC_WRITE | DELETE, 0, error);
+  if (!file) return nullptr;
   return std::make_unique<Win32ShredTarget>(std::move(file));
-}
-
-uint32_t Win32ShredFiles::Remove(std::wstring_view path) {
-  return ::DeleteFileW(LongPathForm(path).c_str()) ? 0 : ::GetLastError();
 }
 
 std::wstring Win32ShredFiles::ErrorText(uint32_t code) const { return SystemErrorText(code); }

@@ -7,7 +7,6 @@ class Win32ShredFiles final : public ShredFiles {
  public:
   std::optional<ShredFileFacts> Facts(std::wstring_view path) const override;
   std::unique_ptr<ShredTarget> OpenExclusive(std::wstring_view path, uint32_t& error) override;
-  uint32_t Remove(std::wstring_view path) override;
   std::wstring ErrorText(uint32_t code) const override;
 };
 

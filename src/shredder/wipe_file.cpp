@@ -1,11 +1,8 @@
 #include "shredder/wipe_file.h"
 
 #include <array>
-#include <optional>
 #include <string>
 
-#include "core/paths.h"
-#include "core/text.h"
 #include "platform/file_system.h"
 #include "shredder/pass_count.h"
 #include "shredder/shredder_texts.h"
@@ -27,26 +24,10 @@ uint32_t WritePass(ShredTarget& target, uint64_t size, uint8_t value) {
   return target.Flush();
 }
 
-// Runs every pass; the first failure ends the wiping and is returned.
-std::optional<WipeResult> Overwrite(ShredFiles& files, std::wstring_view path, int count) {
-  uint32_t error = 0;
-  auto target = files.OpenExclusive(path, error);
-  if (!target) {
-    if (error == kErrorFileNotFound || error == kErrorPathNotFound) return WipeResult{WipeOutcome::NotAFile, error};
-    return WipeResult{WipeOutcome::NotOpened, error};
-  }
-  OpenedFileFacts facts;
-  if ((error = target->Facts(facts))) return WipeResult{WipeOutcome::NotOpened, error};
-  if ((facts.attributes & kAttrReparsePoint) != 0 || !NamesSameFile(path, facts.finalPath)) {
-    return WipeResult{WipeOutcome::Link};
-  }
-  if (facts.links > 1) return WipeResult{WipeOutcome::SharedData, 0, facts.links};
-  for (int pass = PassesFor(count); pass >= 1; --pass) {
-    if ((error = WritePass(*target, facts.size, pass % 2 == 0 ? kEvenPassByte : kOddPassByte))) {
-      return WipeResult{WipeOutcome::NotWritten, error};
-    }
-  }
-  return std::nullopt;
+WipeResult NotOpenedResult(uint32_t error) {
+  if (error == kErrorFileNotFound || error == kErrorPathNotFound) return {WipeOutcome::NotAFile, error};
+  if (error == kErrorStoppedOnLink) return {WipeOutcome::Link};
+  return {WipeOutcome::NotOpened, error};
 }
 
 std::wstring Quoted(std::wstring_view path) { return L"\"" + std::wstring(path) + L"\""; }
@@ -58,22 +39,27 @@ std::wstring Explained(const ShredFiles& files, uint32_t error) {
 
 }  // namespace
 
-bool NamesSameFile(std::wstring_view requested, std::wstring_view finalPath) {
-  if (finalPath.empty()) return true;
-  return EqualsIgnoringAsciiCase(ExtractFileName(requested), ExtractFileName(finalPath));
-}
-
+// The file is opened even when empty, so that only the entry that was
+// listed can go; it is deleted through the handle that was checked.
 WipeResult WipeFile(ShredFiles& files, std::wstring_view path, int count) {
-  auto facts = files.Facts(path);
-  if (!facts || (facts->attributes & kAttrDirectory) != 0) return {WipeOutcome::NotAFile};
-  if ((facts->attributes & kAttrReparsePoint) != 0) return {WipeOutcome::Link};
+  auto listed = files.Facts(path);
+  if (!listed || (listed->attributes & kAttrDirectory) != 0) return {WipeOutcome::NotAFile};
+  if ((listed->attributes & kAttrReparsePoint) != 0) return {WipeOutcome::Link};
   // Refused even where the platform would let a privileged user write it.
-  if ((facts->attributes & kAttrReadOnly) != 0) return {WipeOutcome::NotOpened, kErrorAccessDenied};
-  if (facts->size > 0) {
-    // The file is closed again before it is deleted.
-    if (auto failure = Overwrite(files, path, count)) return *failure;
+  if ((listed->attributes & kAttrReadOnly) != 0) return {WipeOutcome::NotOpened, kErrorAccessDenied};
+  uint32_t error = 0;
+  auto target = files.OpenExclusive(path, error);
+  if (!target) return NotOpenedResult(error);
+  OpenedFileFacts facts;
+  if ((error = target->Facts(facts))) return {WipeOutcome::NotOpened, error};
+  if ((facts.attributes & kAttrReparsePoint) != 0) return {WipeOutcome::Link};
+  if (facts.links > 1) return {WipeOutcome::SharedData, 0, facts.links};
+  for (int pass = PassesFor(count); facts.size > 0 && pass >= 1; --pass) {
+    if ((error = WritePass(*target, facts.size, pass % 2 == 0 ? kEvenPassByte : kOddPassByte))) {
+      return {WipeOutcome::NotWritten, error};
+    }
   }
-  if (uint32_t error = files.Remove(path)) return {WipeOutcome::NotDeleted, error, 0, facts->size > 0};
+  if ((error = target->Delete())) return {WipeOutcome::NotDeleted, error, 0, facts.size > 0};
   return {WipeOutcome::Deleted};
 }
 

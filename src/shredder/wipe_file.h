@@ -34,14 +34,10 @@ struct WipeResult {
 
 // Overwrites the file 2 x count times (count brought into 1 to 10), keeping
 // its length and name, and deletes it only when every pass was written. An
-// empty file is deleted without being opened.
+// empty file is deleted without being written.
 WipeResult WipeFile(ShredFiles& files, std::wstring_view path, int count);
 
 // Wipes the file and tells the user what went wrong. True when it is gone.
 bool EraseFile(ShredFiles& files, Dialogs& dialogs, std::wstring_view path, int count);
-
-// Whether the name the system resolved an open file to is the name asked for
-// (a link the platform does not flag shows up as another name here).
-bool NamesSameFile(std::wstring_view requested, std::wstring_view finalPath);
 
 }  // namespace teko

@@ -20,6 +20,7 @@
 #include "driver/driver.h"
 #include "support/clipboard_win32.h"
 #include "support/recycle_bin_win32.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko::e2e {
 namespace {
@@ -27,6 +28,7 @@ namespace {
 
 const std::wstring kRoot = L"C:\\tekoclean";
 const std::wstring kTemp = kRoot + L"\\temp";
+const std::wstring kPrecious = kRoot + L"\\precious.doc";
 
 std::wstring InTemp(std::wstring_view name) { return kTemp + L"\\" + std::wstring(name); }
 
@@ -60,7 +62,8 @@ void RecycleFile(size_t size) {
 }
 
 // The profile's temporary folder: files, a read-only file, two levels of
-// subfolders, 10000 bytes to delete.
+// subfolders, 10000 bytes to delete, and a host link to a file outside it
+// (Wine shows it as a plain file).
 void PrepareTemporaryFolder() {
   ::CreateDirectoryW(InTemp(L"sub").c_str(), nullptr);
   ::CreateDirectoryW(InTemp(L"sub\\deeper").c_str(), nullptr);
@@ -70,9 +73,17 @@ void PrepareTemporaryFolder() {
   WriteFile(InTemp(L"sub\\deeper\\d.tmp"), 4000);
   WriteFile(InTemp(L"readonly.txt"), 500);
   ::SetFileAttributesW(InTemp(L"readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  WriteFile(kPrecious, 700);
+  ASSERT_EQ(testing::RunOnHost("ln -s " + testing::ShellQuoted(testing::HostPath(kPrecious)) + " " +
+                               testing::ShellQuoted(testing::HostPath(InTemp(L"filelink.doc")))),
+            0);
 }
 
 void RemoveTestFolder() {
+  // Deleting a host link under Wine would delete what it leads to.
+  if (Exists(InTemp(L"filelink.doc"))) {
+    testing::RunOnHost("rm -f " + testing::ShellQuoted(testing::HostPath(InTemp(L"filelink.doc"))));
+  }
   ::SetFileAttributesW(InTemp(L"readonly.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
   for (const wchar_t* name : {L"a.txt", L"b.log", L"sub\\c.tmp", L"sub\\deeper\\d.tmp", L"readonly.txt"}) {
     ::DeleteFileW(InTemp(name).c_str());
@@ -80,7 +91,7 @@ void RemoveTestFolder() {
   ::RemoveDirectoryW(InTemp(L"sub\\deeper").c_str());
   ::RemoveDirectoryW(InTemp(L"sub").c_str());
   ::RemoveDirectoryW(kTemp.c_str());
-  for (const wchar_t* name : {L"\\recycled.dat", L"\\saved.log"}) ::DeleteFileW((kRoot + name).c_str());
+  for (const wchar_t* name : {L"\\recycled.dat", L"\\saved.log", L"\\precious.doc"}) ::DeleteFileW((kRoot + name).c_str());
   ::RemoveDirectoryW(kRoot.c_str());
 }
 
@@ -194,6 +205,8 @@ TEST_F(CleanerWindow, RunCleanerDeletesTheTemporaryFilesAndShowsTheFigures) {
   EXPECT_FALSE(Exists(InTemp(L"sub"))) << "the emptied subfolders stay";
   EXPECT_TRUE(Exists(InTemp(L"readonly.txt")));
   EXPECT_TRUE(Exists(kTemp));
+  EXPECT_TRUE(Exists(InTemp(L"filelink.doc")));
+  EXPECT_EQ(Contents(kPrecious), std::string(700, 'c'));
   // Four files and the recycled one; 10000 + 2048 bytes.
   EXPECT_EQ(Shown(L"LabelFiles"), L"5");
   EXPECT_EQ(Shown(L"LabelBytes"), L"11" + std::wstring(1, DecimalSeparator()) + L"8 Kb");
@@ -214,7 +227,7 @@ TEST_F(CleanerWindow, ShowLogFileListsTheRunAndSaveWritesItWithCrLf) {
   for (const std::wstring& expected :
        {L"Deleted: " + InTemp(L"a.txt"), L"Deleted: " + InTemp(L"b.log"), L"Deleted: " + InTemp(L"sub\\c.tmp"),
         L"Deleted: " + InTemp(L"sub\\deeper\\d.tmp"), L"Access denied: " + InTemp(L"readonly.txt"),
-        L"Access denied: " + indexFile_}) {
+        L"Skipped link: " + InTemp(L"filelink.doc"), L"Access denied: " + indexFile_}) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << ::testing::PrintToString(expected);
   }
   auto deleted = [](const std::wstring& line) { return line.starts_with(L"Deleted: "); };

@@ -28,6 +28,7 @@ class EndlessFolders final : public teko::FileSystem {
   std::optional<uint32_t> Attributes(std::wstring_view path) const override {
     return path.ends_with(L".tmp") ? teko::kAttrArchive : teko::kAttrDirectory;
   }
+  uint32_t VerifyListedFile(std::wstring_view) const override { return 0; }
   uint32_t RemoveFile(std::wstring_view) override { std::abort(); }
   uint32_t RemoveFolder(std::wstring_view) override { std::abort(); }
 

@@ -75,6 +75,11 @@ void FakeFileSystem::AddLink(std::wstring_view path, std::wstring_view target) {
   node.linkTarget = Key(target);
 }
 
+void FakeFileSystem::AddFileLink(std::wstring_view path, uint64_t size) {
+  AddFile(path, size);
+  nodes_.at(Key(path)).leadsElsewhere = true;
+}
+
 void FakeFileSystem::FailListing(std::wstring_view folder, uint32_t error) { listingFaults_[Key(folder)] = error; }
 void FakeFileSystem::FailRemoval(std::wstring_view path, uint32_t error) { removalFaults_[Key(path)] = error; }
 
@@ -134,12 +139,18 @@ void FakeFileSystem::Detach(const std::wstring& key) {
   nodes_.erase(key);
 }
 
+uint32_t FakeFileSystem::VerifyListedFile(std::wstring_view path) const {
+  auto it = nodes_.find(Key(path));
+  if (it == nodes_.end()) return kErrorFileNotFound;
+  if (it->second.entry.IsDirectory()) return kErrorAccessDenied;
+  return it->second.leadsElsewhere ? kErrorStoppedOnLink : 0;
+}
+
 uint32_t FakeFileSystem::RemoveFile(std::wstring_view path) {
   std::wstring key = Key(path);
   if (auto fault = removalFaults_.find(key); fault != removalFaults_.end()) return fault->second;
-  auto it = nodes_.find(key);
-  if (it == nodes_.end()) return kErrorFileNotFound;
-  if (it->second.entry.IsDirectory() || (it->second.entry.attributes & kAttrReadOnly)) return kErrorAccessDenied;
+  if (uint32_t error = VerifyListedFile(path)) return error;
+  if (nodes_.at(key).entry.attributes & kAttrReadOnly) return kErrorAccessDenied;
   Detach(key);
   return 0;
 }

@@ -20,6 +20,9 @@ class FakeFileSystem final : public FileSystem {
   // junction would: paths through it reach `target`'s entries, so a link to
   // an ancestor makes a loop.
   void AddLink(std::wstring_view path, std::wstring_view target);
+  // A file link as Wine shows a host link: listed as a plain file, while
+  // its name leads to another file.
+  void AddFileLink(std::wstring_view path, uint64_t size = 0);
 
   void FailListing(std::wstring_view folder, uint32_t error = kErrorAccessDenied);
   void FailRemoval(std::wstring_view path, uint32_t error = kErrorSharingViolation);
@@ -34,6 +37,7 @@ class FakeFileSystem final : public FileSystem {
                       std::vector<DirEntry>& entries) const override;
   std::optional<DirEntry> FindFirst(std::wstring_view path) const override;
   std::optional<uint32_t> Attributes(std::wstring_view path) const override;
+  uint32_t VerifyListedFile(std::wstring_view path) const override;
   uint32_t RemoveFile(std::wstring_view path) override;
   uint32_t RemoveFolder(std::wstring_view path) override;
 
@@ -42,6 +46,7 @@ class FakeFileSystem final : public FileSystem {
     std::wstring path;  // as given, normalised separators
     DirEntry entry;
     std::wstring linkTarget;  // key of the folder a link shows
+    bool leadsElsewhere = false;  // a file link
     std::vector<std::wstring> children;  // keys, in creation order
   };
   static std::wstring Normalise(std::wstring_view path);

@@ -22,6 +22,7 @@ class CleanerPreviewTest : public ::testing::Test {
     fs.AddFile(L"C:\\Windows\\Temp\\a.tmp", 5);
     fs.AddFile(L"C:\\Windows\\Temp\\Sub\\Deeper\\b.tmp", 6);
     fs.AddFile(L"C:\\Windows\\Temp\\Kept\\locked.tmp", 7, kAttrReadOnly);
+    fs.AddFileLink(L"C:\\Windows\\Temp\\Kept\\link.tmp", 70);
     fs.AddFile(L"C:\\Windows\\setup.log", 8);
     fs.AddFile(L"C:\\Windows\\notes.txt", 9);
     fs.AddFile(L"C:\\Temp\\c.tmp", 10);
@@ -65,6 +66,7 @@ TEST_F(CleanerPreviewTest, ReportListsRulesFilesFoldersAndTotals) {
                                   L"Rule: C:\\Temp\\*.* /u", L"Rule: C:\\Windows\\*.log",
                                   L"Would delete: C:\\Windows\\Temp\\a.tmp",
                                   L"Would fail (read-only): C:\\Windows\\Temp\\Kept\\locked.tmp",
+                                  L"Skipped link: C:\\Windows\\Temp\\Kept\\link.tmp",
                                   L"Would delete: C:\\Windows\\Temp\\Sub\\Deeper\\b.tmp",
                                   L"Would delete: C:\\Temp\\c.tmp", L"Would delete: C:\\Windows\\setup.log",
                                   L"Would remove folder: C:\\Windows\\Temp\\Sub\\Deeper",

@@ -151,6 +151,20 @@ TEST_F(DeletionEngineTest, FileRulesDeleteOneFile) {
   EXPECT_TRUE(fs.Exists(L"C:\\S\\Folder"));
 }
 
+TEST_F(DeletionEngineTest, AFileLinkIsSkippedWithALineOfItsOwnAndTheRunGoesOn) {
+  fs.AddFile(L"C:\\T\\a.tmp", 1);
+  fs.AddFileLink(L"C:\\T\\link.tmp", 1000);
+  fs.AddFile(L"C:\\T\\z.tmp", 2);
+  fs.AddFileLink(L"C:\\S\\single.dat", 3000);
+  EXPECT_THAT(Run({L"C:\\T\\*.tmp", L"C:\\S\\single.dat"}),
+              ElementsAre(L"Deleted: C:\\T\\a.tmp", L"Skipped link: C:\\T\\link.tmp", L"Deleted: C:\\T\\z.tmp",
+                          L"Skipped link: C:\\S\\single.dat"));
+  EXPECT_TRUE(fs.Exists(L"C:\\T\\link.tmp"));
+  EXPECT_TRUE(fs.Exists(L"C:\\S\\single.dat"));
+  EXPECT_EQ(engine.totals().DeletedFileCount, 2);
+  EXPECT_EQ(engine.totals().DeletedByteTotal, 3u);
+}
+
 TEST_F(DeletionEngineTest, ByteTotalStaysExactBeyondSinglePrecision) {
   fs.AddFile(L"C:\\T\\big.tmp", 16u * 1024 * 1024);
   fs.AddFile(L"C:\\T\\one.tmp", 1);

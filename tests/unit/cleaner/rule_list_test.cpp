@@ -171,10 +171,12 @@ TEST_F(RuleListTest, LocalTemporaryRowDependsOnTheSecondFixedDrive) {
   EXPECT_EQ(localRules(), 2);  // the drive test is case-sensitive: "D:" differs from "d:"
 }
 
-TEST_F(RuleListTest, ExistingIndexFilesAreScheduledInOrder) {
+// A link is never scheduled: the deletion at the next start would follow it.
+TEST_F(RuleListTest, ExistingIndexFilesAreScheduledInOrderAndLinksNever) {
   fs.AddFile(inputs.history + L"\\History.IE5\\index.dat");
   fs.AddFile(inputs.internetCache + L"\\Content.IE5\\index.dat");
   fs.AddFile(inputs.internetCache + L"\\Low\\Content.IE5\\index.dat");
+  fs.AddFileLink(inputs.cookies + L"\\index.dat");
   RuleList list = Build();
   EXPECT_THAT(scheduled, ElementsAre(inputs.internetCache + L"\\Content.IE5\\index.dat",
                                      inputs.history + L"\\History.IE5\\index.dat",

@@ -18,7 +18,7 @@ struct FakeShredFile {
   uint64_t size = 0;
   std::vector<uint8_t> content;  // kept for files made with content
   uint32_t links = 1;
-  std::wstring resolvedPath;  // where the open handle leads; empty: the file itself
+  bool leadsElsewhere = false;  // the name opens another file, as a link does
   uint32_t handleAttributes = 0;  // added to what the open handle reports
   uint32_t openError = 0;
   uint32_t removeError = 0;
@@ -69,23 +69,13 @@ class FakeShredFiles final : public ShredFiles {
       return nullptr;
     }
     FakeShredFile& file = found->second;
-    if (file.openError || file.open) {
-      error = file.openError ? file.openError : kErrorSharingViolation;
+    if (file.leadsElsewhere || file.openError || file.open) {
+      error = file.leadsElsewhere ? kErrorStoppedOnLink : file.openError ? file.openError : kErrorSharingViolation;
       return nullptr;
     }
     ++file.opens;
     file.open = true;
-    return std::make_unique<Target>(file, file.resolvedPath.empty() ? std::wstring(path) : file.resolvedPath);
-  }
-
-  uint32_t Remove(std::wstring_view path) override {
-    auto found = files_.find(Key(path));
-    if (found == files_.end()) return kErrorFileNotFound;
-    if (found->second.open) return kErrorSharingViolation;
-    if (found->second.removeError) return found->second.removeError;
-    removed_.emplace_back(path);
-    files_.erase(found);
-    return 0;
+    return std::make_unique<Target>(*this, std::wstring(path));
   }
 
   std::wstring ErrorText(uint32_t code) const override { return L"System error " + std::to_wstring(code) + L"."; }
@@ -93,11 +83,16 @@ class FakeShredFiles final : public ShredFiles {
  private:
   class Target final : public ShredTarget {
    public:
-    Target(FakeShredFile& file, std::wstring finalPath) : file_(file), finalPath_(std::move(finalPath)) {}
-    ~Target() override { file_.open = false; }
+    Target(FakeShredFiles& files, std::wstring path) : files_(files), path_(std::move(path)), file_(files.File(path_)) {}
+    ~Target() override {
+      file_.open = false;
+      if (!deleted_) return;
+      files_.removed_.push_back(path_);
+      files_.files_.erase(Key(path_));
+    }
 
     uint32_t Facts(OpenedFileFacts& facts) override {
-      facts = {file_.attributes | file_.handleAttributes, file_.size, file_.links, finalPath_};
+      facts = {file_.attributes | file_.handleAttributes, file_.size, file_.links};
       return 0;
     }
     uint32_t Rewind() override {
@@ -122,11 +117,17 @@ class FakeShredFiles final : public ShredFiles {
       file_.passes.back().flushed = true;
       return file_.flushError;
     }
+    uint32_t Delete() override {
+      deleted_ = file_.removeError == 0;
+      return file_.removeError;
+    }
 
    private:
+    FakeShredFiles& files_;
+    std::wstring path_;
     FakeShredFile& file_;
-    std::wstring finalPath_;
     uint64_t position_ = 0;
+    bool deleted_ = false;
   };
 
   static std::wstring Key(std::wstring_view path) { return AsciiLower(path); }

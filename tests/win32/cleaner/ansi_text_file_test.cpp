@@ -7,7 +7,7 @@
 
 #include <fstream>
 
-#include "temp_tree.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko {
 namespace {
@@ -35,11 +35,26 @@ TEST(AnsiTextFile, EveryLineEndsInCrLfInTheAnsiCodePageWithoutMark) {
   EXPECT_EQ(testing::FileBytes(path), "");
 }
 
-TEST(AnsiTextFile, ReportsWhatItCannotDo) {
+TEST(AnsiTextFile, ReportsWhatItCannotDoAndLeavesNoPartOfIt) {
   testing::TempTree tree;
   EXPECT_FALSE(ReadAnsiLines(tree.Path(L"missing.ini")).has_value());
   EXPECT_EQ(WriteAnsiLines(tree.Path(L"no such folder\\log.txt"), std::vector<std::wstring>{L"x"}),
             static_cast<uint32_t>(ERROR_PATH_NOT_FOUND));
+  tree.AddFile(L"taken\\inside.txt", 3);
+  EXPECT_NE(WriteAnsiLines(tree.Path(L"taken"), std::vector<std::wstring>{L"x"}), 0u);
+  EXPECT_THAT(tree.Contents(), ElementsAre(L"taken", L"taken\\inside.txt"));
+}
+
+// Wine writes through a host link to a file; the file is replaced instead.
+TEST(AnsiTextFile, AFileLinkIsReplacedAndWhatItLedToKeepsItsBytes) {
+  testing::TempTree outside;
+  outside.AddFile(L"precious.txt", 40);
+  testing::TempTree tree;
+  if (!tree.AddHostLink(L"log.txt", outside.Path(L"precious.txt"))) GTEST_SKIP() << "no Linux host to make links";
+  ASSERT_EQ(WriteAnsiLines(tree.Path(L"log.txt"), std::vector<std::wstring>{L"new"}), 0u);
+  EXPECT_EQ(testing::FileBytes(outside.Path(L"precious.txt")), std::string(40, 'x'));
+  EXPECT_EQ(testing::FileBytes(tree.Path(L"log.txt")), "new\r\n");
+  EXPECT_EQ(testing::RunOnHost("test ! -L " + testing::ShellQuoted(testing::HostPath(tree.Path(L"log.txt")))), 0);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "cleaner/url_history_win32.h"
 #include "platform/handles_win32.h"
 #include "platform/module_path_win32.h"
-#include "temp_tree.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko {
 namespace {

@@ -5,16 +5,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "cleaner/cleaner_preview.h"
 #include "cleaner/preview_file_system.h"
 #include "platform/file_system_win32.h"
-#include "temp_tree.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
+using testing::FileBytes;
 using testing::TempTree;
 
 std::vector<std::wstring> Clean(const std::wstring& rule, RunTotals* totals = nullptr) {
@@ -52,44 +56,81 @@ TEST(DeletionEngineOnDisk, DeletesExactlyTheMatchingFilesAndRemovesEmptiedFolder
   EXPECT_EQ(totals.DeletedByteTotal, 100u + 1 + 1 + 1 + 1 + 2345);
 }
 
-// Wine cannot make a junction, and CreateSymbolicLinkW creates nothing; a
-// Linux symbolic link to a folder, made from the host, is listed as a
-// reparse point. (A link to a file is listed as a plain file, and Wine's
-// DeleteFileW removes its target: that case has no Windows meaning here.)
-TEST(DeletionEngineOnDisk, LeavesTheTargetOfAFolderLinkUntouched) {
-  TempTree outside;
-  outside.AddFile(L"precious.tmp");
-  outside.AddFile(L"Inner\\more.tmp");
-  TempTree tree;
-  tree.AddFile(L"junk.tmp");
-  tree.AddFile(L"Sub\\junk.tmp");
-  if (!tree.AddHostLink(L"folderlink", outside.root()) || !tree.AddHostLink(L"Sub\\deeplink", outside.Path(L"Inner"))) {
-    GTEST_SKIP() << "no Linux host to make links";
-  }
-  ASSERT_EQ(::GetFileAttributesW(tree.Path(L"folderlink").c_str()),
-            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
-
-  auto log = Clean(tree.root() + L"\\*.* /u");
-
-  EXPECT_THAT(log, ElementsAre(L"Deleted: " + tree.Path(L"junk.tmp"), L"Deleted: " + tree.Path(L"Sub\\junk.tmp")));
-  EXPECT_THAT(outside.Contents(), ElementsAre(L"Inner", L"Inner\\more.tmp", L"precious.tmp"));
-  EXPECT_THAT(tree.Contents(), ElementsAre(L"Sub", L"Sub\\deeplink", L"folderlink"));
+// Every file below the tree's root with its bytes.
+std::map<std::wstring, std::string> Snapshot(const TempTree& tree) {
+  std::map<std::wstring, std::string> files;
+  for (const auto& relative : tree.Contents()) files[relative] = FileBytes(tree.Path(relative));
+  return files;
 }
 
+// Wine cannot make a junction, and CreateSymbolicLinkW creates nothing: the
+// links are Linux symbolic links made from the host. Wine lists a link to a
+// folder as a reparse point, but a link to a file as a plain file whose
+// deletion or writing reaches its target.
+TEST(DeletionEngineOnDisk, LinksAreSkippedAndNothingOutsideTheCleanedFolderChanges) {
+  TempTree outside;
+  outside.AddFile(L"precious.doc", 11);
+  outside.AddFile(L"same.doc", 12);
+  outside.AddFile(L"hard.doc", 13);
+  outside.AddFile(L"Inner\\more.doc", 14);
+  TempTree tree;
+  tree.AddFile(L"junk.doc", 3);
+  tree.AddFile(L"readonly.doc", 4, FILE_ATTRIBUTE_READONLY);
+  tree.AddFile(L"Sub\\junk.doc", 5);
+  if (!tree.AddHostLink(L"filelink.doc", outside.Path(L"precious.doc")) ||
+      !tree.AddHostLink(L"Sub\\same.doc", outside.Path(L"same.doc")) ||
+      !tree.AddHostLink(L"folderlink", outside.Path(L"Inner"))) {
+    GTEST_SKIP() << "no Linux host to make links";
+  }
+  ASSERT_TRUE(::CreateHardLinkW(tree.Path(L"hard.doc").c_str(), outside.Path(L"hard.doc").c_str(), nullptr));
+  const auto outsideBefore = Snapshot(outside);
+  const auto treeBefore = Snapshot(tree);
+  const std::wstring rule = tree.root() + L"\\*.* /u";
+
+  Win32FileSystem files;
+  PreviewFileSystem untouched(files);
+  DeletionEngine preview(untouched);
+  preview.StartRun();
+  preview.ApplyRule(rule);
+  EXPECT_EQ(Snapshot(tree), treeBefore);
+
+  DeletionEngine engine(files);
+  engine.StartRun();
+  engine.ApplyRule(rule);
+
+  EXPECT_EQ(Snapshot(outside), outsideBefore);
+  EXPECT_THAT(tree.Contents(), ElementsAre(L"Sub", L"Sub\\same.doc", L"filelink.doc", L"folderlink", L"readonly.doc"));
+  EXPECT_THAT(CleanerLogLines(engine.log()),
+              UnorderedElementsAre(L"Deleted: " + tree.Path(L"junk.doc"), L"Deleted: " + tree.Path(L"hard.doc"),
+                                   L"Access denied: " + tree.Path(L"readonly.doc"),
+                                   L"Skipped link: " + tree.Path(L"filelink.doc"),
+                                   L"Deleted: " + tree.Path(L"Sub\\junk.doc"),
+                                   L"Skipped link: " + tree.Path(L"Sub\\same.doc")));
+  EXPECT_EQ(engine.log(), preview.log());
+  EXPECT_EQ(engine.totals().DeletedByteTotal, 3u + 13 + 5);
+}
+
+// Wine resolves no handle to a path beyond MAX_PATH the usual way: a link
+// that deep must still be caught.
 TEST(DeletionEngineOnDisk, PathsLongerThanMaxPathAreCleanedLikeAnyOther) {
+  TempTree outside;
+  outside.AddFile(L"precious.tmp", 9);
   TempTree tree;
   std::wstring deep;
   for (int level = 0; level < 12; ++level) deep += std::wstring(L"level-") + std::to_wstring(level) + std::wstring(20, L'x') + L"\\";
   tree.AddFile(deep + L"far.tmp", 7);
   tree.AddFile(deep + L"kept.txt");
   ASSERT_GT(tree.Path(deep + L"far.tmp").size(), 300u);
+  if (!tree.AddHostLink(deep + L"link.tmp", outside.Path(L"precious.tmp"))) GTEST_SKIP() << "no Linux host to make links";
 
   auto log = Clean(tree.root() + L"\\*.tmp /u");
-  EXPECT_THAT(log, ElementsAre(L"Deleted: " + tree.Path(deep + L"far.tmp")));
-  ASSERT_EQ(tree.Contents().size(), 13u);
+  EXPECT_THAT(log, UnorderedElementsAre(L"Deleted: " + tree.Path(deep + L"far.tmp"),
+                                        L"Skipped link: " + tree.Path(deep + L"link.tmp")));
+  EXPECT_EQ(FileBytes(outside.Path(L"precious.tmp")), std::string(9, 'x'));
+  ASSERT_EQ(tree.Contents().size(), 14u);
 
-  Clean(tree.root() + L"\\*.* /u");
-  EXPECT_TRUE(tree.Contents().empty());
+  Clean(tree.root() + L"\\*.txt /u");
+  EXPECT_EQ(tree.Contents().size(), 13u);
 }
 
 TEST(DeletionEngineOnDisk, PreviewChangesNothingAndMatchesTheRun) {

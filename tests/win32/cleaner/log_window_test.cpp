@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "support/fake_dialogs.h"
-#include "temp_tree.h"
+#include "support/temp_tree_win32.h"
 #include "ui/application.h"
 #include "ui/dpi.h"
 #include "ui/error_boundary.h"

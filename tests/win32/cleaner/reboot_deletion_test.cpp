@@ -6,7 +6,7 @@
 
 #include "cleaner/reboot_deletion_win32.h"
 #include "platform/handles_win32.h"
-#include "temp_tree.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko {
 namespace {

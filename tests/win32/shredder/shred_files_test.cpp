@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/handles_win32.h"
@@ -13,51 +13,16 @@
 #include "shredder/shredding_flow.h"
 #include "shredder/wipe_file.h"
 #include "support/fake_dialogs.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko {
 namespace {
 
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using testing::FakeDialogs;
-
-// A fresh folder in the prefix's temporary folder, removed with all it holds.
-class TempFolder {
- public:
-  TempFolder() {
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + L"teko-shred-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(counter_++);
-    ::CreateDirectoryW(path_.c_str(), nullptr);
-  }
-  ~TempFolder() { RemoveTree(path_); }
-  const std::wstring& path() const { return path_; }
-  std::wstring operator/(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
-
- private:
-  static void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    FindHandle find(::FindFirstFileW((folder + L"\\*").c_str(), &data));
-    if (find) {
-      do {
-        std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..") continue;
-        std::wstring path = folder + L"\\" + name;
-        bool realFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                          !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
-        if (realFolder) {
-          RemoveTree(path);
-        } else {
-          ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-          if (!::DeleteFileW(path.c_str())) ::RemoveDirectoryW(path.c_str());
-        }
-      } while (::FindNextFileW(find.get(), &data));
-    }
-    ::RemoveDirectoryW(folder.c_str());
-  }
-
-  std::wstring path_;
-  static inline int counter_ = 0;
-};
+using testing::FileBytes;
+using testing::TempTree;
 
 std::string Pattern(size_t size) {
   std::string bytes(size, '\0');
@@ -67,11 +32,6 @@ std::string Pattern(size_t size) {
 
 void WriteFile(const std::wstring& path, const std::string& bytes) {
   std::ofstream(path.c_str(), std::ios::binary) << bytes;
-}
-
-std::string ReadFile(const std::wstring& path) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -88,11 +48,25 @@ class KeepingFiles final : public ShredFiles {
  public:
   std::optional<ShredFileFacts> Facts(std::wstring_view path) const override { return real.Facts(path); }
   std::unique_ptr<ShredTarget> OpenExclusive(std::wstring_view path, uint32_t& error) override {
-    return real.OpenExclusive(path, error);
+    auto target = real.OpenExclusive(path, error);
+    return target ? std::make_unique<Kept>(std::move(target)) : nullptr;
   }
-  uint32_t Remove(std::wstring_view) override { return ERROR_ACCESS_DENIED; }
   std::wstring ErrorText(uint32_t code) const override { return real.ErrorText(code); }
   Win32ShredFiles real;
+
+ private:
+  class Kept final : public ShredTarget {
+   public:
+    explicit Kept(std::unique_ptr<ShredTarget> real) : real_(std::move(real)) {}
+    uint32_t Facts(OpenedFileFacts& facts) override { return real_->Facts(facts); }
+    uint32_t Rewind() override { return real_->Rewind(); }
+    uint32_t Write(std::span<const uint8_t> bytes) override { return real_->Write(bytes); }
+    uint32_t Flush() override { return real_->Flush(); }
+    uint32_t Delete() override { return ERROR_ACCESS_DENIED; }
+
+   private:
+    std::unique_ptr<ShredTarget> real_;
+  };
 };
 
 // The one message EraseFile gives for a file it refuses, or a failure.
@@ -106,30 +80,30 @@ class KeepingFiles final : public ShredFiles {
 }
 
 TEST(Shredder, DeleteRemovesTheSelectedFilesAndLeavesALockedOneUntouched) {
-  TempFolder folder;
+  TempTree folder;
   const std::string original = Pattern(70000);
-  WriteFile(folder / L"report.bin", original);
-  WriteFile(folder / L"empty.txt", "");
-  WriteFile(folder / L"locked.bin", original);
-  WriteFile(folder / L"other.bin", original);  // not selected
-  ::CreateDirectoryW((folder / L"sub").c_str(), nullptr);
-  WriteFile(folder / L"sub\\inside.txt", original);
-  FileHandle lock(::CreateFileW((folder / L"locked.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  WriteFile(folder.Path(L"report.bin"), original);
+  WriteFile(folder.Path(L"empty.txt"), "");
+  WriteFile(folder.Path(L"locked.bin"), original);
+  WriteFile(folder.Path(L"other.bin"), original);  // not selected
+  ::CreateDirectoryW((folder.Path(L"sub")).c_str(), nullptr);
+  WriteFile(folder.Path(L"sub\\inside.txt"), original);
+  FileHandle lock(::CreateFileW((folder.Path(L"locked.bin")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
 
   Win32ShredFiles files;
   FakeDialogs dialogs;
   NoView view;
   std::vector<std::wstring> selected{L"sub", L"report.bin", L"locked.bin", L"empty.txt"};
-  int deleted = ShredSelection(folder.path(), selected, L"2", files, dialogs, view);
+  int deleted = ShredSelection(folder.root(), selected, L"2", files, dialogs, view);
   lock.reset();
 
   EXPECT_EQ(deleted, 2);
-  EXPECT_FALSE(Exists(folder / L"report.bin"));
-  EXPECT_FALSE(Exists(folder / L"empty.txt"));
-  EXPECT_EQ(ReadFile(folder / L"locked.bin"), original);
-  EXPECT_EQ(ReadFile(folder / L"other.bin"), original);
-  EXPECT_EQ(ReadFile(folder / L"sub\\inside.txt"), original);
+  EXPECT_FALSE(Exists(folder.Path(L"report.bin")));
+  EXPECT_FALSE(Exists(folder.Path(L"empty.txt")));
+  EXPECT_EQ(FileBytes(folder.Path(L"locked.bin")), original);
+  EXPECT_EQ(FileBytes(folder.Path(L"other.bin")), original);
+  EXPECT_EQ(FileBytes(folder.Path(L"sub\\inside.txt")), original);
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[0].text, kUnexpectedEraseError);
   EXPECT_EQ(dialogs.shown[1].text, L"2 file(s) deleted");
@@ -137,57 +111,66 @@ TEST(Shredder, DeleteRemovesTheSelectedFilesAndLeavesALockedOneUntouched) {
 }
 
 TEST(Shredder, ThePassesReachTheDiskAndKeepTheLength) {
-  TempFolder folder;
-  WriteFile(folder / L"a.bin", Pattern(5000));
+  TempTree folder;
+  WriteFile(folder.Path(L"a.bin"), Pattern(5000));
   KeepingFiles files;
 
-  WipeResult result = WipeFile(files, folder / L"a.bin", 2);
+  WipeResult result = WipeFile(files, folder.Path(L"a.bin"), 2);
 
   EXPECT_EQ(result.outcome, WipeOutcome::NotDeleted);
-  EXPECT_EQ(ReadFile(folder / L"a.bin"), std::string(5000, '\xC1'));
+  EXPECT_EQ(FileBytes(folder.Path(L"a.bin")), std::string(5000, '\xC1'));
 }
 
 TEST(Shredder, AReadOnlyFileCannotBeOpenedAndStaysAsItWas) {
-  TempFolder folder;
+  TempTree folder;
   const std::string original = Pattern(100);
-  WriteFile(folder / L"ro.txt", original);
-  ::SetFileAttributesW((folder / L"ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  WriteFile(folder.Path(L"ro.txt"), original);
+  ::SetFileAttributesW((folder.Path(L"ro.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
 
-  EXPECT_TRUE(RefusedWith(folder / L"ro.txt", kUnexpectedEraseError));
-  EXPECT_EQ(ReadFile(folder / L"ro.txt"), original);
+  EXPECT_TRUE(RefusedWith(folder.Path(L"ro.txt"), kUnexpectedEraseError));
+  EXPECT_EQ(FileBytes(folder.Path(L"ro.txt")), original);
 }
 
 TEST(Shredder, AFileWithASecondNameIsRefused) {
-  TempFolder folder;
+  TempTree folder;
   const std::string original = Pattern(300);
-  WriteFile(folder / L"first.txt", original);
-  ASSERT_TRUE(::CreateHardLinkW((folder / L"second.txt").c_str(), (folder / L"first.txt").c_str(), nullptr));
+  WriteFile(folder.Path(L"first.txt"), original);
+  ASSERT_TRUE(::CreateHardLinkW((folder.Path(L"second.txt")).c_str(), (folder.Path(L"first.txt")).c_str(), nullptr));
 
-  EXPECT_TRUE(RefusedWith(folder / L"second.txt", L"2 names (hard links)"));
-  EXPECT_EQ(ReadFile(folder / L"first.txt"), original);
-  EXPECT_EQ(ReadFile(folder / L"second.txt"), original);
+  EXPECT_TRUE(RefusedWith(folder.Path(L"second.txt"), L"2 names (hard links)"));
+  EXPECT_EQ(FileBytes(folder.Path(L"first.txt")), original);
+  EXPECT_EQ(FileBytes(folder.Path(L"second.txt")), original);
 }
 
-// Wine shows a host file link as an ordinary file, so it is staged from the
-// host side with ln.
-TEST(Shredder, AHostLinkToAFileIsRefusedAndItsTargetKept) {
-  if (::GetFileAttributesW(L"Z:\\bin\\ln") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no host ln";
-  TempFolder folder;
-  const std::string original = Pattern(300);
-  WriteFile(folder / L"target.txt", original);
-  STARTUPINFOW startup{sizeof startup};
-  PROCESS_INFORMATION process{};
-  std::wstring command = L"ln -s target.txt link.txt";
-  ASSERT_TRUE(::CreateProcessW(L"Z:\\bin\\ln", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.path().c_str(), &startup, &process));
-  // Wine hands out no handle to wait on for a host program.
-  UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
-  for (int tries = 0; tries < 500 && !Exists(folder / L"link.txt"); ++tries) ::Sleep(10);
-  ASSERT_TRUE(Exists(folder / L"link.txt"));
+// Wine shows a host file link as an ordinary file whose writing reaches its
+// target, so the links are staged from the host side. A link that carries
+// its target's name must be caught as surely as one with another name.
+TEST(Shredder, HostLinksToFilesAreNotShreddedAndTheirTargetsKeepEveryByte) {
+  TempTree outside;
+  outside.AddFile(L"target.doc", 300);
+  outside.AddFile(L"same.doc", 5000);
+  TempTree in;
+  in.AddFile(L"plain.doc", 700);
+  if (!in.AddHostLink(L"link.doc", outside.Path(L"target.doc")) ||
+      !in.AddHostLink(L"same.doc", outside.Path(L"same.doc"))) {
+    GTEST_SKIP() << "no Linux host to make links";
+  }
+  const std::string target = FileBytes(outside.Path(L"target.doc"));
+  const std::string same = FileBytes(outside.Path(L"same.doc"));
 
-  EXPECT_TRUE(RefusedWith(folder / L"link.txt", L"is a link"));
-  EXPECT_EQ(ReadFile(folder / L"target.txt"), original);
-  EXPECT_TRUE(Exists(folder / L"link.txt"));
+  Win32ShredFiles files;
+  FakeDialogs dialogs;
+  NoView view;
+  std::vector<std::wstring> selected{L"link.doc", L"plain.doc", L"same.doc"};
+  EXPECT_EQ(ShredSelection(in.root(), selected, L"2", files, dialogs, view), 1);
+
+  EXPECT_EQ(FileBytes(outside.Path(L"target.doc")), target);
+  EXPECT_EQ(FileBytes(outside.Path(L"same.doc")), same);
+  EXPECT_THAT(in.Contents(), ElementsAre(L"link.doc", L"same.doc"));
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_THAT(dialogs.shown[0].text, HasSubstr(in.Path(L"link.doc") + L"\" is a link and was not shredded"));
+  EXPECT_THAT(dialogs.shown[1].text, HasSubstr(in.Path(L"same.doc") + L"\" is a link and was not shredded"));
+  EXPECT_EQ(dialogs.shown[2].text, L"1 file(s) deleted");
 }
 
 }  // namespace

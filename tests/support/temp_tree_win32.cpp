@@ -8,7 +8,7 @@
 
 #include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
-#include "temp_tree.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko::testing {
 
