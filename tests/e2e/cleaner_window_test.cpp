@@ -244,6 +244,13 @@ TEST_F(CleanerWindow, ShowLogFileListsTheRunAndSaveWritesItWithCrLf) {
   EXPECT_EQ(Contents(target), Utf8FromWide(expected));
   Click(RequireControl(log, LogWindowControlId(L"BitBtn1")));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(log); }));
+
+  // Back in the cleaner, which takes Escape and F1 at once.
+  GUITHREADINFO thread{sizeof thread};
+  DWORD threadId = ::GetWindowThreadProcessId(cleaner_, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(threadId, &thread) && thread.hwndActive == cleaner_; }))
+      << "the active window is " << ::testing::PrintToString(ClassNameOf(thread.hwndActive));
+  EXPECT_TRUE(thread.hwndFocus == cleaner_ || ::IsChild(cleaner_, thread.hwndFocus));
 }
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM list) {
