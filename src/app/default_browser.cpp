@@ -5,6 +5,19 @@
 
 namespace teko {
 
+namespace {
+
+constexpr std::wstring_view kHttpChoice =
+    L"Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice";
+
+std::optional<std::wstring> ReadText(Registry& registry, RegistryRoot root, std::wstring_view key,
+                                     std::wstring_view name) {
+  std::optional<RegistryValue> value = registry.ReadValue(root, key, name, reg::kKeyRead);
+  return value ? RegistryText(*value) : std::nullopt;
+}
+
+}  // namespace
+
 std::wstring ProgramOfCommand(std::wstring_view command) {
   while (!command.empty()) {
     std::wstring_view tail = command.size() > 4 ? command.substr(command.size() - 4) : command;
@@ -15,9 +28,11 @@ std::wstring ProgramOfCommand(std::wstring_view command) {
 }
 
 std::wstring GetDefaultBrowser(Registry& registry) {
-  std::optional<RegistryValue> value =
-      registry.ReadValue(RegistryRoot::ClassesRoot, L"htmlfile\\shell\\open\\command", L"", reg::kKeyRead);
-  std::optional<std::wstring> command = value ? RegistryText(*value) : std::nullopt;
+  std::wstring handler = L"htmlfile";
+  std::optional<std::wstring> choice = ReadText(registry, RegistryRoot::CurrentUser, kHttpChoice, L"ProgId");
+  if (choice && !choice->empty()) handler = *choice;
+  std::optional<std::wstring> command =
+      ReadText(registry, RegistryRoot::ClassesRoot, handler + L"\\shell\\open\\command", L"");
   return command ? ProgramOfCommand(*command) : std::wstring();
 }
 

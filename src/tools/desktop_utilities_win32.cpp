@@ -6,11 +6,13 @@
 
 namespace teko {
 
-void Win32DesktopUtilities::ClearClipboard() { teko::ClearClipboard(window_); }
+void Win32DesktopUtilities::ClearClipboard() { teko::ClearClipboard(window_.handle()); }
 
-void Win32DesktopUtilities::PutTextOnClipboard(std::wstring_view text) { teko::PutTextOnClipboard(window_, text); }
+void Win32DesktopUtilities::PutTextOnClipboard(std::wstring_view text) {
+  teko::PutTextOnClipboard(window_.handle(), text);
+}
 
-void Win32DesktopUtilities::EmptyRecycleBin() { teko::EmptyRecycleBin(window_); }
+void Win32DesktopUtilities::EmptyRecycleBin() { teko::EmptyRecycleBin(window_.handle()); }
 
 void Win32DesktopUtilities::Screenshot() { TakeScreenshot(window_); }
 

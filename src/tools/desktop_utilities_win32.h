@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "tools/tools_page.h"
+#include "ui/form.h"
 
 namespace teko {
 
@@ -9,14 +10,14 @@ namespace teko {
 // the main window.
 class Win32DesktopUtilities final : public DesktopUtilities {
  public:
-  explicit Win32DesktopUtilities(HWND mainWindow) : window_(mainWindow) {}
+  explicit Win32DesktopUtilities(ui::Form& mainWindow) : window_(mainWindow) {}
   void ClearClipboard() override;
   void PutTextOnClipboard(std::wstring_view text) override;
   void EmptyRecycleBin() override;
   void Screenshot() override;
 
  private:
-  HWND window_;
+  ui::Form& window_;
 };
 
 }  // namespace teko

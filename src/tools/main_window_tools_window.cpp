@@ -57,11 +57,11 @@ void BindToolButtons(ui::Form& form, ToolsServices& services) {
 }
 
 struct MainWindowTools::Parts {
-  Parts(HWND window, TComputerInfo& computerInfo)
-      : shell(window),
-        system(window, computerInfo.OS()),
-        utilities(window),
-        dialogs(window),
+  Parts(ui::Form& form, TComputerInfo& computerInfo)
+      : shell(form.handle()),
+        system(form.handle(), computerInfo.OS()),
+        utilities(form),
+        dialogs(form.handle()),
         icons(computerInfo, dialogs),
         services{shell, system, windows, utilities, icons, dialogs, ExecutableFolder()} {}
 
@@ -79,7 +79,7 @@ struct MainWindowTools::Parts {
 };
 
 MainWindowTools::MainWindowTools(ui::Form& window, TComputerInfo& computerInfo)
-    : window_(window), parts_(std::make_unique<Parts>(window.handle(), computerInfo)) {
+    : window_(window), parts_(std::make_unique<Parts>(window, computerInfo)) {
   BindToolButtons(window_, parts_->services);
   BindDriveButtons();
   BindHostLookup();

@@ -4,6 +4,8 @@
 #include <srrestoreptapi.h>
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 #include "core/integer_text.h"
 #include "core/os_error.h"
@@ -58,6 +60,42 @@ std::wstring SystemDriveRoot() {
 }
 
 }  // namespace
+
+// Calls are accepted from the administrators, the system, the two service
+// accounts System Restore's services run as, and the process itself; with
+// privacy, impersonation and the caller's identity of the moment.
+uint32_t Win32RestorePointService::AllowServiceCallbacks() {
+  constexpr WELL_KNOWN_SID_TYPE kCallers[] = {WinBuiltinAdministratorsSid, WinLocalSystemSid, WinLocalServiceSid,
+                                              WinNetworkServiceSid, WinSelfSid};
+  struct Security {
+    std::array<std::array<BYTE, SECURITY_MAX_SID_SIZE>, std::size(kCallers)> sids{};
+    alignas(DWORD) std::array<BYTE, 1024> acl{};
+    SECURITY_DESCRIPTOR descriptor{};
+  };
+  // COM keeps the descriptor for the life of the process.
+  static Security security;
+  auto* acl = reinterpret_cast<ACL*>(security.acl.data());
+  if (!::InitializeAcl(acl, static_cast<DWORD>(security.acl.size()), ACL_REVISION)) return ::GetLastError();
+  for (size_t i = 0; i < std::size(kCallers); ++i) {
+    DWORD size = SECURITY_MAX_SID_SIZE;
+    PSID sid = security.sids[i].data();
+    if (!::CreateWellKnownSid(kCallers[i], nullptr, sid, &size) ||
+        !::AddAccessAllowedAce(acl, ACL_REVISION, COM_RIGHTS_EXECUTE | COM_RIGHTS_EXECUTE_LOCAL, sid)) {
+      return ::GetLastError();
+    }
+  }
+  PSID administrators = security.sids[0].data();
+  SECURITY_DESCRIPTOR* descriptor = &security.descriptor;
+  if (!::InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+      !::SetSecurityDescriptorOwner(descriptor, administrators, FALSE) ||
+      !::SetSecurityDescriptorGroup(descriptor, administrators, FALSE) ||
+      !::SetSecurityDescriptorDacl(descriptor, TRUE, acl, FALSE)) {
+    return ::GetLastError();
+  }
+  HRESULT result = ::CoInitializeSecurity(descriptor, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
+                                          RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_DYNAMIC_CLOAKING, nullptr);
+  return SUCCEEDED(result) ? 0 : static_cast<uint32_t>(result);
+}
 
 RestorePointService::SetResult Win32RestorePointService::SetRestorePoint(std::wstring_view description) {
   Library client = RestoreClient();

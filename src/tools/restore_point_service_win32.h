@@ -9,6 +9,7 @@ namespace teko {
 // state from the registry. Needs a thread that joined a COM apartment.
 class Win32RestorePointService final : public RestorePointService {
  public:
+  uint32_t AllowServiceCallbacks() override;
   SetResult SetRestorePoint(std::wstring_view description) override;
   std::optional<std::vector<int64_t>> RestorePoints() override;
   uint32_t RemoveRestorePoint(int64_t sequence) override;

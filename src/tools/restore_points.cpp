@@ -1,5 +1,7 @@
 #include "tools/restore_points.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace teko {
@@ -22,21 +24,44 @@ std::wstring Points(size_t count) {
   return std::to_wstring(count) + (count == 1 ? L" older restore point" : L" older restore points");
 }
 
+// The newest point's sequence number, 0 when there is none; nothing when
+// the points cannot be listed.
+std::optional<int64_t> NewestPoint(RestorePointService& service) {
+  std::optional<std::vector<int64_t>> points = service.RestorePoints();
+  if (!points) return std::nullopt;
+  return points->empty() ? 0 : *std::max_element(points->begin(), points->end());
+}
+
+// Sets a new point; on failure, why there is none. From Windows 8 on the
+// service succeeds without making a point within a day of the last one, so
+// only a point newer than the newest before counts.
+std::optional<std::wstring> SetNewPoint(RestorePointService& service, RestorePointService::SetResult& result) {
+  if (uint32_t error = service.AllowServiceCallbacks()) return NotSet({false, error, 0});
+  std::optional<int64_t> before = NewestPoint(service);
+  result = service.SetRestorePoint(kRestorePointDescription);
+  if (!result.set) return NotSet(result);
+  std::optional<int64_t> after = NewestPoint(service);
+  if (before && after && *after <= *before) {
+    return L"Windows made no new restore point: it makes at most one in 24 hours.";
+  }
+  return std::nullopt;
+}
+
 int SetRestorePoint(RestorePointService& service, Dialogs& dialogs) {
-  RestorePointService::SetResult result = service.SetRestorePoint(kRestorePointDescription);
-  if (!result.set) {
-    dialogs.Show(MessageKind::Error, NotSet(result));
+  RestorePointService::SetResult result;
+  if (std::optional<std::wstring> failure = SetNewPoint(service, result)) {
+    dialogs.Show(MessageKind::Error, *failure);
     return kSavrixFailed;
   }
   dialogs.Show(MessageKind::Information, L"A restore point was set.");
   return kSavrixDone;
 }
 
-// The new point comes first: when it cannot be set, the old ones stay.
+// The new point comes first: without it, the old ones stay.
 int Clear(RestorePointService& service, Dialogs& dialogs) {
-  RestorePointService::SetResult result = service.SetRestorePoint(kRestorePointDescription);
-  if (!result.set) {
-    dialogs.Show(MessageKind::Error, NotSet(result) + L" The older restore points were kept.");
+  RestorePointService::SetResult result;
+  if (std::optional<std::wstring> failure = SetNewPoint(service, result)) {
+    dialogs.Show(MessageKind::Error, *failure + L" The older restore points were kept.");
     return kSavrixFailed;
   }
   std::optional<std::vector<int64_t>> points = service.RestorePoints();

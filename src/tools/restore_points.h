@@ -27,6 +27,10 @@ class RestorePointService {
   };
 
   virtual ~RestorePointService() = default;
+  // System Restore's services call back into the process that sets a
+  // point: the process's COM security must let them, set once before any
+  // other COM call. 0 on success, else the error code.
+  virtual uint32_t AllowServiceCallbacks() = 0;
   virtual SetResult SetRestorePoint(std::wstring_view description) = 0;
   // The sequence numbers of the restore points there are; nothing when they
   // cannot be listed.

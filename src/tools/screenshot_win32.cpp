@@ -47,12 +47,12 @@ bool CaptureScreenToClipboard(HWND owner) {
   return PutBitmapOnClipboard(owner, bitmap);
 }
 
-void TakeScreenshot(HWND mainWindow) {
-  ::ShowWindow(mainWindow, SW_HIDE);
+void TakeScreenshot(ui::Form& mainWindow) {
+  mainWindow.Hide();
   WaitPainting(kRepaintBeforeMs);
-  CaptureScreenToClipboard(mainWindow);
+  CaptureScreenToClipboard(mainWindow.handle());
   WaitPainting(kSettleAfterMs);
-  ::ShowWindow(mainWindow, SW_SHOW);
+  mainWindow.Show();
 }
 
 }  // namespace teko

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/application.h"
 #include "ui/dpi.h"
 
@@ -101,6 +103,7 @@ void Form::Hide() { ::ShowWindow(handle(), SW_HIDE); }
 void Form::SetModalResult(int result) { modalResult_ = result; }
 
 int Form::ShowModal() {
+  HWND previous = ::GetActiveWindow();
   // Every other window of the program takes no input meanwhile.
   std::vector<HWND> disabled;
   DWORD thread = ::GetCurrentThreadId();
@@ -125,7 +128,13 @@ int Form::ShowModal() {
   for (HWND window : disabled) ::EnableWindow(window, TRUE);
   modal_ = false;
   Hide();
-  if (!disabled.empty()) ::SetActiveWindow(::GetWindow(handle(), GW_OWNER) ? ::GetWindow(handle(), GW_OWNER) : disabled.front());
+  // Back to a window that takes input: the one active before, else the
+  // owner; never a window that an outer modal window still disables.
+  auto takesInput = [&disabled](HWND window) { return std::ranges::find(disabled, window) != disabled.end(); };
+  HWND owner = ::GetWindow(handle(), GW_OWNER);
+  if (!disabled.empty()) {
+    ::SetActiveWindow(takesInput(previous) ? previous : takesInput(owner) ? owner : disabled.front());
+  }
   return modalResult_;
 }
 

@@ -1,10 +1,41 @@
 #include "ui/message_box.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "ui/application.h"
 
 namespace teko::ui {
+
+namespace {
+
+constexpr UINT_PTR kEscapeAnswersNo = 1;
+
+// A Yes/No box has no Cancel button for the IDCANCEL that the dialog
+// navigation makes of Escape: here it answers No.
+LRESULT CALLBACK EscapeAnswersNo(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) wParam = MAKEWPARAM(IDNO, HIWORD(wParam));
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(box, EscapeAnswersNo, kEscapeAnswersNo);
+  return ::DefSubclassProc(box, message, wParam, lParam);
+}
+
+thread_local HHOOK questionHook = nullptr;
+
+// The question's box is the dialog activated while it is asked.
+LRESULT CALLBACK SubclassQuestionBox(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    auto window = reinterpret_cast<HWND>(wParam);
+    wchar_t className[8] = {};
+    ::GetClassNameW(window, className, 8);
+    if (std::wstring_view(className) == L"#32770") {
+      ::SetWindowSubclass(window, EscapeAnswersNo, kEscapeAnswersNo, 0);
+    }
+  }
+  return ::CallNextHookEx(questionHook, code, wParam, lParam);
+}
+
+}  // namespace
 
 void ShowMessage(HWND owner, MessageKind kind, std::wstring_view text) {
   UINT type = MB_OK;
@@ -29,8 +60,12 @@ void ShowMessage(HWND owner, MessageKind kind, std::wstring_view text) {
   ::MessageBoxW(owner, std::wstring(text).c_str(), caption.c_str(), type);
 }
 
-bool AskYesNo(HWND owner, std::wstring_view text) {
-  return ::MessageBoxW(owner, std::wstring(text).c_str(), L"Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
+int AskYesNoButton(HWND owner, std::wstring_view text) {
+  questionHook = ::SetWindowsHookExW(WH_CBT, SubclassQuestionBox, nullptr, ::GetCurrentThreadId());
+  int answer = ::MessageBoxW(owner, std::wstring(text).c_str(), L"Confirm", MB_YESNO | MB_ICONQUESTION);
+  if (questionHook) ::UnhookWindowsHookEx(questionHook);
+  questionHook = nullptr;
+  return answer;
 }
 
 }  // namespace teko::ui

@@ -9,8 +9,10 @@
 namespace teko::ui {
 
 void ShowMessage(HWND owner, MessageKind kind, std::wstring_view text);
-// Question icon, Yes and No; true for Yes.
-bool AskYesNo(HWND owner, std::wstring_view text);
+// Question icon, Yes and No: IDYES or IDNO. Escape answers IDNO (a plain
+// Yes/No box ignores it on Windows and answers IDCANCEL under Wine).
+int AskYesNoButton(HWND owner, std::wstring_view text);
+inline bool AskYesNo(HWND owner, std::wstring_view text) { return AskYesNoButton(owner, text) == IDYES; }
 
 // The Dialogs seam on real message boxes.
 class MessageDialogs final : public Dialogs {

@@ -257,6 +257,13 @@ TEST_F(CleanerWindow, ShowLogFileListsTheRunAndSaveWritesItWithCrLf) {
   EXPECT_EQ(Contents(target), Utf8FromWide(expected));
   Click(RequireControl(log, LogWindowControlId(L"BitBtn1")));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(log); }));
+
+  // Back in the cleaner, which takes Escape and F1 at once.
+  GUITHREADINFO thread{sizeof thread};
+  DWORD threadId = ::GetWindowThreadProcessId(cleaner_, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(threadId, &thread) && thread.hwndActive == cleaner_; }))
+      << "the active window is " << ::testing::PrintToString(ClassNameOf(thread.hwndActive));
+  EXPECT_TRUE(thread.hwndFocus == cleaner_ || ::IsChild(cleaner_, thread.hwndFocus));
 }
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM list) {
@@ -319,30 +326,20 @@ TEST_F(CleanerWindow, ALongRunPaintsItsProgressWhileItWorks) {
 // ("Teko-Hilfe"); Wine's viewer cannot render the topic's page itself.
 TEST_F(CleanerWindow, TheHelpButtonAndF1OpenTheEnglishHelp) {
   ASSERT_NE(cleaner_, nullptr);
-  auto openedHelp = [] {
-    HWND help = nullptr;
-    WaitUntil([&] {
-      for (HWND window : App().TopLevelWindows()) {
-        if (ClassNameOf(window) == L"HH Parent" && ::IsWindowVisible(window)) help = window;
-      }
-      return help != nullptr;
-    });
-    return help;
-  };
   Click(Named(L"SpeedButton1"));
-  HWND help = openedHelp();
+  HWND help = WaitForHelpViewer(App());
   ASSERT_NE(help, nullptr) << "no help viewer";
   EXPECT_EQ(Text(help), L"Teko Help");
   SaveScreenshot(L"cleaner-help");
-  ::PostMessageW(help, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(help); }));
+  CloseHelpViewer(help);
+  ASSERT_FALSE(::IsWindowVisible(help));
 
   PressKey(Named(L"CheckBox2"), VK_F1);
-  help = openedHelp();
+  help = WaitForHelpViewer(App());
   ASSERT_NE(help, nullptr) << "F1 opened no help viewer";
   EXPECT_EQ(Text(help), L"Teko Help");
-  ::PostMessageW(help, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(help); }));
+  CloseHelpViewer(help);
+  EXPECT_FALSE(::IsWindowVisible(help));
 }
 
 TEST_F(CleanerWindow, EscapeMinimisesInsteadOfClosing) {

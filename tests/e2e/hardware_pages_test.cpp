@@ -119,6 +119,31 @@ TEST_F(HardwarePages, DisplayShowsTheStoredSettings) {
   Screenshot(L"hardware-display");
 }
 
+// Nothing is cached: a page selected again asks its sources again.
+TEST_F(HardwarePages, APageSelectedAgainShowsWhatChangedMeanwhile) {
+  constexpr wchar_t kDesktop[] = L"Control Panel\\Desktop";
+  wchar_t stored[MAX_PATH] = {};
+  DWORD type = REG_SZ;
+  DWORD size = sizeof stored;
+  DWORD kinds = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+  bool had = ::RegGetValueW(HKEY_CURRENT_USER, kDesktop, L"Wallpaper", kinds, &type, stored, &size) == ERROR_SUCCESS;
+  ShowPage(kPageDisplay);
+  EXPECT_EQ(Text(Named(L"LabelWallpaper")), stored);
+
+  const std::wstring changed = L"C:\\teko\\selected-again.bmp";
+  ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, L"Wallpaper", REG_SZ, changed.c_str(),
+                              static_cast<DWORD>((changed.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+  ShowPage(kPageControl);
+  ShowPage(kPageDisplay);
+  EXPECT_EQ(Text(Named(L"LabelWallpaper")), changed);
+  if (had) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, L"Wallpaper", type, stored, size);
+  } else {
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktop, L"Wallpaper");
+  }
+}
+
 TEST_F(HardwarePages, ApmShowsThePowerStatus) {
   ShowPage(kPageApm);
   SYSTEM_POWER_STATUS power{};

@@ -1,13 +1,29 @@
 // The main window as a user meets it.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/main_pages.h"
+#include "cleaner/cleaner_window.h"
 #include "driver/driver.h"
 
 namespace teko::e2e {
 namespace {
 
-class TheMainWindow : public MainWindowSuite {};
+class TheMainWindow : public MainWindowSuite {
+ protected:
+  // The title of the help viewer that `ask` opens.
+  static std::wstring HelpTitleAfter(const std::function<void()>& ask) {
+    ask();
+    HWND viewer = WaitForHelpViewer(App());
+    if (!viewer) return L"(no help viewer)";
+    std::wstring title = Text(viewer);
+    CloseHelpViewer(viewer);
+    return title;
+  }
+  static void PressF1() { PressKey(MainWindow(), VK_F1); }
+  static void Press(std::wstring_view button) { Click(Named(button)); }
+};
 
 TEST_F(TheMainWindow, OpensAsTekoPlusOnTheControlPage) {
   EXPECT_EQ(Text(MainWindow()), L"Teko+");
@@ -70,6 +86,40 @@ TEST_F(TheMainWindow, AnErrorInsideAHandlerLeavesTheProgramRunning) {
   // Still answering and still switching pages.
   ShowPage(kPageSystem);
   ShowPage(kPageControl);
+}
+
+// A help button's choice holds for F1 until the window is shown again (the
+// screenshot hides and shows it) or the cleaner is opened.
+TEST_F(TheMainWindow, F1OpensTheHelpFileChosenLast) {
+  constexpr wchar_t kEnglish[] = L"Teko Help";
+  constexpr wchar_t kGerman[] = L"Teko-Hilfe";
+  HKL language = nullptr;
+  ::SystemParametersInfoW(SPI_GETDEFAULTINPUTLANG, 0, &language, 0);
+  bool german = reinterpret_cast<UINT_PTR>(language) == 0x04070407;
+  const wchar_t* byLanguage = german ? kGerman : kEnglish;
+  const wchar_t* otherButton = german ? L"BitBtn36" : L"BitBtn35";
+  const wchar_t* other = german ? kEnglish : kGerman;
+
+  EXPECT_EQ(HelpTitleAfter(PressF1), byLanguage);
+  ShowPage(kPageAbout);
+  EXPECT_EQ(HelpTitleAfter([] { Press(L"BitBtn35"); }), kGerman);
+  EXPECT_EQ(HelpTitleAfter([] { Press(L"BitBtn36"); }), kEnglish);
+
+  EXPECT_EQ(HelpTitleAfter([&] { Press(otherButton); }), other);
+  EXPECT_EQ(HelpTitleAfter(PressF1), other);
+  ShowPage(kPageControl);
+  Press(L"BitBtn27");  // "Screenshot"; the key below waits behind it
+  EXPECT_EQ(HelpTitleAfter(PressF1), byLanguage) << "showing the window again applies the language rule";
+
+  ShowPage(kPageAbout);
+  EXPECT_EQ(HelpTitleAfter([] { Press(L"BitBtn35"); }), kGerman);
+  ShowPage(kPageControl);
+  Press(L"BitBtn13");  // "Cleaner"
+  HWND cleaner = App().WaitForWindow(L"TFormCleaner");
+  ASSERT_NE(cleaner, nullptr);
+  Click(RequireControl(cleaner, CleanerControlId(L"BitBtn2")));  // "Quit"
+  ASSERT_TRUE(WaitUntil([] { return ::IsWindowEnabled(MainWindow()) != FALSE; }));
+  EXPECT_EQ(HelpTitleAfter(PressF1), kEnglish) << "the cleaner sets the English file";
 }
 
 TEST_F(TheMainWindow, EveryPageCanBeShown) {

@@ -131,6 +131,21 @@ TEST_F(ShredderWindow, DeleteShredsExactlyTheSelectedFiles) {
   SaveScreenshot(L"shredder-after-delete", shredder_);
 }
 
+TEST_F(ShredderWindow, EscapeAtTheQuestionAnswersNo) {
+  ASSERT_TRUE(WaitUntil([] { return Lists(L"lead.txt"); }));
+  Select({L"lead.txt"});
+  Click(Named(L"BitBtn3"));
+  auto box = WaitForMessageBox(App());
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, L"1 file(s) selected. Delete file(s) definitely?");
+  PressKey(box->window, VK_ESCAPE);
+  bool answered = WaitUntil([&] { return !::IsWindow(box->window) || !::IsWindowVisible(box->window); }, 3000);
+  if (!answered) Answer(*box, IDNO);
+  EXPECT_TRUE(answered) << "Escape left the question open";
+  EXPECT_TRUE(NoMessageBoxWithin(App(), 500));
+  EXPECT_EQ(Contents(In(L"lead.txt")), std::string(20, 'q'));
+}
+
 TEST_F(ShredderWindow, ALockedFileIsReportedAndKept) {
   ASSERT_TRUE(WaitUntil([] { return Lists(L"keep.txt"); }));
   FileHandle lock(::CreateFileW(In(L"keep.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));

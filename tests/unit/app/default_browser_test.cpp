@@ -32,5 +32,19 @@ TEST(DefaultBrowser, ReadsTheHtmlFileOpenCommand) {
   EXPECT_EQ(registry.reads().back().access, reg::kKeyRead);
 }
 
+// From Windows 8 on, the HTML file type keeps naming the browser that came
+// with the system whatever the user chose.
+TEST(DefaultBrowser, TheUsersChoiceForWebAddressesComesFirst) {
+  testing::FakeRegistry registry;
+  registry.SetText(RegistryRoot::ClassesRoot, L"htmlfile\\shell\\open\\command", L"",
+                   L"\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" %1");
+  registry.SetText(RegistryRoot::ClassesRoot, L"FirefoxURL\\shell\\open\\command", L"",
+                   L"\"C:\\Program Files\\Mozilla Firefox\\firefox.exe\" -osint -url \"%1\"");
+  registry.SetText(RegistryRoot::CurrentUser,
+                   L"Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
+                   L"ProgId", L"FirefoxURL");
+  EXPECT_EQ(GetDefaultBrowser(registry), L"\"C:\\Program Files\\Mozilla Firefox\\firefox.exe");
+}
+
 }  // namespace
 }  // namespace teko

@@ -91,6 +91,15 @@ TEST_F(HardwarePages, MemoryPageEightGibibytesThreeFree) {
   EXPECT_EQ(sink.Find(L"ProgressBarSwap")->progress, 25);
 }
 
+// 62.5 goes to 62 where rounding half up would give 63.
+TEST_F(HardwarePages, MemoryPercentagesTakeHalvesToTheEvenNeighbour) {
+  fakes.status.memory = MemoryStatusRecord{37, 8 * kGiB, 5 * kGiB, 8 * kGiB, 5 * kGiB, 2048ull << 20, 1280ull << 20};
+  FillMemoryPage(sources, sink);
+  EXPECT_EQ(sink.Text(L"LabelPhys2"), L"62 %");
+  EXPECT_EQ(sink.Text(L"LabelVPercent"), L"62 %");
+  EXPECT_EQ(sink.Text(L"LabelPPercent"), L"62 %");
+}
+
 TEST_F(HardwarePages, MemoryBeyondTheThirtyTwoBitCap) {
   // The 32-bit record would say 4095 MB total and free; the page shows the machine.
   fakes.status.memory = MemoryStatusRecord{41, 32 * kGiB, 19 * kGiB, 36 * kGiB, 23 * kGiB, 0, 0};

@@ -56,7 +56,9 @@ TEST_F(OsPagesTest, SystemPageWritesItsTwelveValuesInTableOrder) {
 TEST_F(OsPagesTest, FoldersPageTwiceGivesTheSameTexts) {
   fakes.folders.specialFolders = {{kCsidlAppData, L"C:\\Users\\Anna\\AppData\\Roaming"},
                                   {kCsidlCommonDesktopDirectory, L"C:\\Users\\Public\\Desktop"},
-                                  {kCsidlCookies, L"C:\\Users\\Anna\\Cookies"}};
+                                  {kCsidlCookies, L"C:\\Users\\Anna\\Cookies"},
+                                  {kCsidlCommonFavorites, L"C:\\Users\\Public\\Favorites"},
+                                  {kCsidlFavorites, L"C:\\Users\\Anna\\Favorites"}};
   fakes.environment.variables = {{L"TEMP", L"C:\\Temp"}};
   FillFoldersPage(sources, sink);
   RecordingSink second;
@@ -65,7 +67,9 @@ TEST_F(OsPagesTest, FoldersPageTwiceGivesTheSameTexts) {
   for (const auto& state : sink.states()) EXPECT_EQ(second.Text(state.control), state.text) << state.control;
   EXPECT_EQ(sink.Text(L"LabelAppdata"), L"C:\\Users\\Anna\\AppData\\Roaming");
   EXPECT_EQ(sink.Text(L"LabelDesktop"), L"C:\\Users\\Public\\Desktop");
-  EXPECT_EQ(sink.Text(L"LabelFavorites1"), L"");  // a folder the machine does not have
+  EXPECT_EQ(sink.Text(L"LabelFavorites1"), L"C:\\Users\\Public\\Favorites");
+  EXPECT_EQ(sink.Text(L"LabelMyFavorites"), L"C:\\Users\\Anna\\Favorites");
+  EXPECT_EQ(sink.Text(L"LabelHistory"), L"");  // a folder the machine does not have
   EXPECT_EQ(sink.Text(L"LabelTemp"), L"C:\\Temp");
   EXPECT_EQ(sink.writes().back().control, L"LabelTemp");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "app/bios_page.h"
@@ -20,6 +21,14 @@ FakeWmiService::Instance Module(const std::wstring& bank, const std::wstring& lo
           {L"BankLabel", Text(bank)},    {L"DeviceLocator", Text(locator)},
           {L"Capacity", Text(bytes)},    {L"Speed", Text(L"1333")},
           {L"TotalWidth", Text(L"64")},  {L"FormFactor", Text(L"8")}};
+}
+
+// Each property holds a text of its own: a value shown under another
+// label, or read from another class, gives itself away.
+FakeWmiService::Instance Distinct(const std::wstring& owner, std::initializer_list<const wchar_t*> properties,
+                                  FakeWmiService::Instance formatted = {}) {
+  for (const wchar_t* property : properties) formatted.push_back({property, Text(owner + L"." + property)});
+  return formatted;
 }
 
 class WmiPages : public ::testing::Test {
@@ -56,6 +65,60 @@ TEST_F(WmiPages, BiosValuesGoToTheirLabelsTheDateFirstAndReformatted) {
   EXPECT_EQ(sink.Text(L"LabelManufacturer"), L"The Wine Project");
   EXPECT_EQ(sink.Text(L"LabelPrimary"), L"True");
   EXPECT_EQ(sink.Text(L"LabelNumber"), L"");
+}
+
+TEST_F(WmiPages, EveryPropertyLandsInItsOwnLabel) {
+  wmi.Add(L"Win32_BIOS", Distinct(L"Bios",
+                                  {L"Manufacturer", L"Name", L"SerialNumber", L"CurrentLanguage", L"PrimaryBIOS",
+                                   L"Status", L"SMBIOSBIOSVersion", L"SMBIOSMajorVersion", L"SMBIOSMinorVersion",
+                                   L"SMBIOSPresent", L"Version", L"BuildNumber"},
+                                  {{L"ReleaseDate", Text(L"20110315000000.000000+000")}}))
+      .Add(L"Win32_BaseBoard", Distinct(L"Board", {L"Description", L"Manufacturer", L"Product", L"Version", L"Model",
+                                                   L"Name", L"HostingBoard", L"SerialNumber", L"PoweredOn", L"Tag"}))
+      .Add(L"Win32_MotherboardDevice", Distinct(L"Device", {L"PrimaryBusType", L"Status"}))
+      .Add(L"Win32_PhysicalMemory",
+           Distinct(L"Module", {L"Tag", L"Manufacturer", L"BankLabel", L"DeviceLocator"},
+                    {{L"Capacity", Text(L"1073741824")}, {L"Speed", Text(L"1333")}, {L"TotalWidth", Text(L"64")},
+                     {L"FormFactor", Text(L"12")}}))
+      .Add(L"Win32_ComputerSystem", {{L"PCSystemType", Text(L"2")}})
+      .Add(L"Win32_Processor", Distinct(L"Cpu", {L"SocketDesignation", L"ProcessorId", L"Role"},
+                                        {{L"LoadPercentage", Text(L"17")}, {L"CurrentVoltage", Text(L"12")},
+                                         {L"MaxClockSpeed", Text(L"3400")}}))
+      .Add(L"Win32_VideoController",
+           Distinct(L"Video", {L"Name", L"MaxRefreshRate", L"VideoProcessor", L"DriverVersion", L"Status"},
+                    {{L"Description", Text(L"VirtualBox Graphics Adapter")}, {L"AdapterRAM", Text(L"268435456")},
+                     {L"PNPDeviceID", Text(L"PCI\\VEN_80EE")}}));
+  FillAll(PerRefresh(), modules, sink);
+
+  const std::pair<const wchar_t*, const wchar_t*> shown[] = {
+      // Bios
+      {L"LabelDate", L"15.03.2011"}, {L"LabelManufacturer", L"Bios.Manufacturer"}, {L"LabelBiosName", L"Bios.Name"},
+      {L"LabelSerial", L"Bios.SerialNumber"}, {L"LabelLanguage", L"Bios.CurrentLanguage"},
+      {L"LabelPrimary", L"Bios.PrimaryBIOS"}, {L"LabelStatus", L"Bios.Status"},
+      {L"LabelSMVersion", L"Bios.SMBIOSBIOSVersion"}, {L"LabelMajor", L"Bios.SMBIOSMajorVersion"},
+      {L"LabelMinor", L"Bios.SMBIOSMinorVersion"}, {L"LabelPresent", L"Bios.SMBIOSPresent"},
+      {L"LabelVersion", L"Bios.Version"}, {L"LabelNumber", L"Bios.BuildNumber"},
+      // MainBoard
+      {L"LabelBDescription", L"Board.Description"}, {L"LabelBManufacturer", L"Board.Manufacturer"},
+      {L"LabelBProduct", L"Board.Product"}, {L"LabelBVersion", L"Board.Version"}, {L"LabelBModel", L"Board.Model"},
+      {L"LabelBName", L"Board.Name"}, {L"LabelHosting", L"Board.HostingBoard"},
+      {L"LabelBSerial", L"Board.SerialNumber"}, {L"LabelPowered", L"Board.PoweredOn"}, {L"LabelBTag", L"Board.Tag"},
+      {L"LabelBusType", L"Device.PrimaryBusType"}, {L"LabelBoardState", L"Device.Status"},
+      {L"LabelMemTag", L"Module.Tag"}, {L"LabelMemSpeed", L"1333 MHz"}, {L"LabelMemModule", L"Module.DeviceLocator"},
+      {L"LabelMemCapacity", L"1024 MB"}, {L"LabelMemSocket", L"64 pins"},
+      {L"LabelMemManufacturer", L"Module.Manufacturer"}, {L"LabelMemForm", L"SODIMM"},
+      // System
+      {L"LabelPType", L"Mobile"}, {L"Label113", L"VirtualBox detected"},
+      // CPU
+      {L"LabelPLoad", L"17 %"}, {L"LabelVolt", L"12 V"}, {L"LabelSocket", L"Cpu.SocketDesignation"},
+      {L"LabelProcID", L"Cpu.ProcessorId"}, {L"LabelRole", L"Cpu.Role"}, {L"LabelMaxSpeed", L"3,40 GHZ"},
+      // Display
+      {L"LabelGCard", L"Video.Name"}, {L"LabelGRam", L"256 MB"}, {L"LabelGRefresh", L"Video.MaxRefreshRate"},
+      {L"LabelGProc", L"Video.VideoProcessor"}, {L"LabelGDevice", L"Video.DriverVersion"}, {L"LabelPNP", L"PCI"},
+      {L"LabelGStatus", L"Video.Status"},
+  };
+  for (const auto& [label, text] : shown) EXPECT_EQ(sink.Text(label), text) << ::testing::PrintToString(label);
+  EXPECT_EQ(sink.Find(kBankList)->lines, std::vector<std::wstring>{L"Module.BankLabel"});
 }
 
 TEST_F(WmiPages, BankListShowsEveryModuleAndSelectsTheFirst) {

@@ -51,6 +51,9 @@ TEST_F(ComputerInfoTest, ApplicationVersionsFromTheNativeRegistry) {
                          reg::kTypeSz, testing::FakeRegistry::View::Only64);
   EXPECT_EQ(info.Misc().Versions().InternetExplorer(), L"9.11.19041.0");
   EXPECT_EQ(info.Misc().Versions().DirectX(), L"4.09.00.0904");
+  fakes.registry.SetText(RegistryRoot::LocalMachine, L"SOFTWARE\\Microsoft\\Internet Explorer", L"svcVersion",
+                         L"11.789.19041.0", reg::kTypeSz, testing::FakeRegistry::View::Only64);
+  EXPECT_EQ(info.Misc().Versions().InternetExplorer(), L"11.789.19041.0");  // Internet Explorer 10 and 11
 }
 
 }  // namespace

@@ -16,16 +16,22 @@ using testing::FakeDialogs;
 
 class FakeRestorePoints final : public RestorePointService {
  public:
+  uint32_t callbacksError = 0;
   SetResult setResult{true, 0, 40};
+  bool makesNone = false;  // succeeds without a point, as within a day of the last one
   std::optional<std::vector<int64_t>> points = std::vector<int64_t>{};
   std::vector<int64_t> stuck;  // points that refuse removal
   std::optional<bool> enabled = true;
   uint32_t switchError = 0;
   std::vector<std::wstring> calls;
 
+  uint32_t AllowServiceCallbacks() override {
+    calls.push_back(L"allow callbacks");
+    return callbacksError;
+  }
   SetResult SetRestorePoint(std::wstring_view description) override {
     calls.push_back(L"set " + std::wstring(description));
-    if (setResult.set && points) points->push_back(setResult.sequence);
+    if (setResult.set && points && !makesNone) points->push_back(setResult.sequence);
     return setResult;
   }
   std::optional<std::vector<int64_t>> RestorePoints() override { return points; }
@@ -54,10 +60,34 @@ class SavrixTest : public ::testing::Test {
   FakeDialogs dialogs;
 };
 
-TEST_F(SavrixTest, NewSetsARestorePoint) {
+TEST_F(SavrixTest, NewSetsARestorePointOnceTheServicesMayCallBack) {
   EXPECT_EQ(Run({L"new"}), kSavrixDone);
-  EXPECT_THAT(service.calls, ElementsAre(L"set Teko restore point"));
+  EXPECT_THAT(service.calls, ElementsAre(L"allow callbacks", L"set Teko restore point"));
   EXPECT_EQ(OnlyMessage(MessageKind::Information), L"A restore point was set.");
+
+  dialogs.shown.clear();
+  service.calls.clear();
+  service.callbacksError = 0x80010119;
+  EXPECT_EQ(Run({L"new"}), kSavrixFailed);
+  EXPECT_THAT(service.calls, ElementsAre(L"allow callbacks"));
+  EXPECT_EQ(OnlyMessage(MessageKind::Error), L"The restore point could not be set (error 2147549465).");
+}
+
+// From Windows 8 on the service succeeds without a point within a day of the last one.
+TEST_F(SavrixTest, ASucceedingServiceThatMadeNoPointIsNotTakenForOne) {
+  service.points = std::vector<int64_t>{38, 39};
+  service.makesNone = true;
+  EXPECT_EQ(Run({L"new"}), kSavrixFailed);
+  EXPECT_EQ(OnlyMessage(MessageKind::Error),
+            L"Windows made no new restore point: it makes at most one in 24 hours.");
+
+  dialogs.shown.clear();
+  service.calls.clear();
+  EXPECT_EQ(Run({L"clear"}), kSavrixFailed);
+  EXPECT_THAT(service.calls, ElementsAre(L"allow callbacks", L"set Teko restore point"));
+  EXPECT_EQ(OnlyMessage(MessageKind::Error),
+            L"Windows made no new restore point: it makes at most one in 24 hours. "
+            L"The older restore points were kept.");
 }
 
 // The service may refuse while its status reports success, as under Wine.
@@ -81,7 +111,8 @@ TEST_F(SavrixTest, ARefusedRestorePointIsReportedTruthfully) {
 TEST_F(SavrixTest, ClearSetsANewPointFirstThenRemovesOnlyTheOlderOnes) {
   service.points = std::vector<int64_t>{37, 38, 39};
   EXPECT_EQ(Run({L"clear"}), kSavrixDone);
-  EXPECT_THAT(service.calls, ElementsAre(L"set Teko restore point", L"remove 37", L"remove 38", L"remove 39"));
+  EXPECT_THAT(service.calls,
+              ElementsAre(L"allow callbacks", L"set Teko restore point", L"remove 37", L"remove 38", L"remove 39"));
   EXPECT_EQ(OnlyMessage(MessageKind::Information), L"A new restore point was set and 3 older restore points were removed.");
 }
 
@@ -89,7 +120,7 @@ TEST_F(SavrixTest, ClearKeepsTheOldPointsWhenNoNewOneCanBeSet) {
   service.points = std::vector<int64_t>{37};
   service.setResult = {false, 0, 0};
   EXPECT_EQ(Run({L"clear"}), kSavrixFailed);
-  EXPECT_THAT(service.calls, ElementsAre(L"set Teko restore point"));
+  EXPECT_THAT(service.calls, ElementsAre(L"allow callbacks", L"set Teko restore point"));
   EXPECT_EQ(OnlyMessage(MessageKind::Error),
             L"System Restore is not available on this computer: no restore point was set. "
             L"The older restore points were kept.");

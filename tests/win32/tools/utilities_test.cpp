@@ -70,7 +70,7 @@ TEST_F(Utilities, TheViewerFollowsTextThenClearing) {
 TEST_F(Utilities, AScreenshotIsTheWholeScreenWithoutTheMainWindow) {
   RECT window;
   ::GetWindowRect(form.handle(), &window);
-  TakeScreenshot(form.handle());
+  TakeScreenshot(form);
   EXPECT_TRUE(::IsWindowVisible(form.handle()));
 
   ASSERT_TRUE(::OpenClipboard(nullptr));
