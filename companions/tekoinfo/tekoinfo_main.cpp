@@ -9,12 +9,9 @@
 #include <vector>
 
 #include "app/info_pages.h"
-#include "app/info_report.h"
-#include "app/main_pages.h"
+#include "app/machine_report_win32.h"
 #include "app/online_check_win32.h"
-#include "app/process_report_page.h"
 #include "app/report_arguments.h"
-#include "app/report_render.h"
 #include "app/version_report.h"
 #include "cleaner/cleaner_preview.h"
 #include "cleaner/fixed_drives_win32.h"
@@ -23,7 +20,6 @@
 #include "platform/file_system_win32.h"
 #include "platform/handles_win32.h"
 #include "platform/user_locale_win32.h"
-#include "process/process_snapshot_win32.h"
 #include "sysinfo/version_resource_source_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "wmi/wmi_service_win32.h"
@@ -49,8 +45,6 @@ void Write(DWORD stream, const std::string& utf8) {
   }
   ::WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
 }
-
-std::span<const ui::ControlSpec> LayoutOfPage(int pageIndex) { return MainPages()[pageIndex].layout(); }
 
 // The cleaner's own rule builder and engine on a file system that removes
 // nothing, fed as the cleaner window feeds them.
@@ -112,19 +106,18 @@ int wmain(int argc, wchar_t** argv) {
   sources.wmi = MakeScriptingWmiService();
   sources.DecimalSeparator = UserDecimalSeparator();
   std::vector<InfoPage> pages = SelectPages(InfoPages(), parsed.request.pages);
-  std::vector<PageReport> reports = CollectReports(sources, pages, LayoutOfPage);
-  if (Wanted(parsed.request.pages, kProcessPageName)) {
-    Win32ProcessSnapshot snapshot;
-    Win32ProcessAccess access;
-    reports.push_back(ProcessPageReport(snapshot, access));
-  }
-  Write(STD_OUTPUT_HANDLE, parsed.request.json ? ReportJson(reports) : ReportText(reports));
+  ReportDocument document =
+      CollectMachineReport(sources, pages, Wanted(parsed.request.pages, kProcessPageName));
+  Write(STD_OUTPUT_HANDLE, RenderReport(document, parsed.request.format));
 
   int exitCode = kExitDone;
-  for (const PageReport& report : reports) {
-    if (report.error.empty()) continue;
-    Write(STD_ERROR_HANDLE, Utf8FromWide(L"tekoinfo: page " + report.page + L" stopped: " + report.error + L"\n"));
+  auto stopped = [&](std::wstring_view page, std::wstring_view error) {
+    if (error.empty()) return;
+    Write(STD_ERROR_HANDLE, Utf8FromWide(L"tekoinfo: page " + std::wstring(page) + L" stopped: " +
+                                         std::wstring(error) + L"\n"));
     exitCode = kExitPageFailed;
-  }
+  };
+  for (const PageReport& report : document.pages) stopped(report.page, report.error);
+  if (document.processes) stopped(kProcessPageName, document.processes->error);
   return exitCode;
 }

@@ -20,6 +20,7 @@ std::span<const ui::ControlSpec> AboutPageLayout() {
       {ControlKind::Clock, L"Clock2", 232, 150, 140, 44},
       {ControlKind::Button, L"BitBtn35", 232, 214, 126, 28, L"Help (German)"},
       {ControlKind::Button, L"BitBtn36", 366, 214, 126, 28, L"Help (English)"},
+      {ControlKind::Button, L"BtnSaveReport", 232, 250, 260, 28, L"Save report..."},
   };
   return layout;
 }

@@ -82,6 +82,9 @@ PageReport ReportOfWrites(std::wstring_view page, const RecordingSink& sink, std
       case Verb::SelectItem:
         // The selected entry shows in the values written after it.
         break;
+      case Verb::SetQuantity:
+        entries.Existing(write.control).quantity = write.quantity;
+        break;
     }
   }
   return report;

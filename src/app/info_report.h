@@ -1,6 +1,8 @@
 #pragma once
 // The information pages as a report: what each filler wrote, control by
 // control, with the caption the window shows beside it.
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,6 +24,7 @@ struct ReportEntry {
   int number = 0;    // a progress bar's position
   std::vector<std::wstring> lines;
   bool hidden = false;  // the filler hid the control, so the window does not show it
+  std::optional<uint64_t> quantity;  // the exact figure behind a rounded text
 };
 
 struct PageReport {

@@ -8,6 +8,7 @@
 #include "app/info_pages.h"
 #include "app/main_pages.h"
 #include "app/mainboard_page.h"
+#include "app/save_report_window.h"
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
@@ -73,6 +74,7 @@ void TFormSysInfo::Create() {
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
+  OnClick(L"BtnSaveReport", [this] { SaveMachineReport(handle(), sources_); });
   OnSelect(kBankList, [this] { ComboBox1Select(); });
   tools_ = std::make_unique<MainWindowTools>(*this, sources_.ComputerInfo);
   BindProcessPage();
@@ -137,6 +139,10 @@ void TFormSysInfo::ComboBox1Select() {
 void TFormSysInfo::RefreshAboutPage() { controls().SetText(L"LabelRelease", GetFileVersionText(ExecutablePath())); }
 
 bool TFormSysInfo::FormKeyDown(unsigned key) {
+  if (key == 'S' && ::GetKeyState(VK_CONTROL) < 0) {
+    SaveMachineReport(handle(), sources_);
+    return true;
+  }
   if (key != kKeyF1) return false;
   ui::Application::Instance().ShowHelpContext(handle(), kHelpStartContext);
   return true;

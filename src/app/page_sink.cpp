@@ -89,4 +89,8 @@ void RecordingSink::Clear() {
   states_.clear();
 }
 
+void RecordingSink::SetQuantity(std::wstring_view control, uint64_t quantity) {
+  writes_.push_back({Verb::SetQuantity, std::wstring(control), {}, 0, quantity});
+}
+
 }  // namespace teko

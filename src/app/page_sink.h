@@ -3,6 +3,7 @@
 // documented order through these verbs, naming controls as the page tables
 // do. The window's sink writes to the controls at once (an error midway
 // leaves the earlier labels written); tekoinfo and tests record.
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,17 +27,21 @@ class PageSink {
   virtual void SetLines(std::wstring_view control, std::span<const std::wstring> lines) = 0;
   // The entry of a list or combo box that is selected; -1 selects none.
   virtual void SelectItem(std::wstring_view control, int index) = 0;
+  // The exact quantity behind a rounded text just written (the bytes behind
+  // "8192 MB"): the window shows only the text; reports keep both.
+  virtual void SetQuantity(std::wstring_view /*control*/, uint64_t /*quantity*/) {}
 };
 
 // Keeps every write in order, and the state each control ends in.
 class RecordingSink final : public PageSink {
  public:
-  enum class Verb { SetText, AppendText, ShowYesNo, SetProgress, SetVisible, ShowOneOf, SetLines, SelectItem };
+  enum class Verb { SetText, AppendText, ShowYesNo, SetProgress, SetVisible, ShowOneOf, SetLines, SelectItem, SetQuantity };
   struct Write {
     Verb verb;
     std::wstring control;
     std::wstring text;
     int number = 0;
+    uint64_t quantity = 0;
   };
   struct State {
     std::wstring control;
@@ -58,6 +63,7 @@ class RecordingSink final : public PageSink {
   void ShowOneOf(std::span<const std::wstring_view> controls, int index) override;
   void SetLines(std::wstring_view control, std::span<const std::wstring> lines) override;
   void SelectItem(std::wstring_view control, int index) override;
+  void SetQuantity(std::wstring_view control, uint64_t quantity) override;
 
   const std::vector<Write>& writes() const { return writes_; }
   // Controls in the order of their first write.

@@ -8,15 +8,21 @@
 
 namespace teko {
 
-PageReport ProcessPageReport(ProcessSnapshot& snapshot, ProcessAccess& access) {
-  PageReport report{std::wstring(kProcessPageName)};
-  std::vector<ProcessReportRow> rows;
+ProcessList ReadProcessList(ProcessSnapshot& snapshot, ProcessAccess& access) {
+  ProcessList list;
   try {
-    rows = ProcessReport(snapshot, access);
+    list.rows = ProcessReport(snapshot, access);
   } catch (const OsError& error) {
-    report.error = WideFromUtf8(error.what());
-    return report;
+    list.error = WideFromUtf8(error.what());
   }
+  return list;
+}
+
+PageReport ProcessPageReport(const ProcessList& processes) {
+  PageReport report{std::wstring(kProcessPageName)};
+  report.error = processes.error;
+  if (!report.error.empty()) return report;
+  const std::vector<ProcessReportRow>& rows = processes.rows;
   size_t nameWidth = 0;
   size_t idWidth = 0;
   for (const auto& row : rows) {

@@ -15,9 +15,18 @@ struct Option {
   void (*apply)(ReportRequest& request, std::span<const std::wstring> values);
 };
 
+void Choose(ReportRequest& request, ReportFormat format) {
+  request.format = format;
+  ++request.formatOptions;
+}
+
 constexpr Option kOptions[] = {
-    {L"--json", {}, L"print one JSON object per page: control name to shown text",
-     [](ReportRequest& request, std::span<const std::wstring>) { request.json = true; }},
+    {L"--json", {}, L"print the typed inventory as one JSON document (schema teko-inventory)",
+     [](ReportRequest& request, std::span<const std::wstring>) { Choose(request, ReportFormat::Json); }},
+    {L"--json-controls", {}, L"print one JSON object per page: control name to shown text",
+     [](ReportRequest& request, std::span<const std::wstring>) { Choose(request, ReportFormat::JsonControls); }},
+    {L"--html", {}, L"print one HTML page with a table per page",
+     [](ReportRequest& request, std::span<const std::wstring>) { Choose(request, ReportFormat::Html); }},
     {L"--page", L"NAME", L"print only that page (may be given more than once)",
      [](ReportRequest& request, std::span<const std::wstring> values) {
        request.pages.insert(request.pages.end(), values.begin(), values.end());
@@ -44,11 +53,12 @@ std::wstring Conflict(const ReportRequest& request) {
   const CleanerChoices defaults;
   bool choices = request.cleaner.clearPrefetch != defaults.clearPrefetch ||
                  request.cleaner.clearBrowserHistory != defaults.clearBrowserHistory;
-  bool pageOptions = request.json || !request.pages.empty();
+  bool pageOptions = request.formatOptions > 0 || !request.pages.empty();
+  if (request.formatOptions > 1) return L"--json, --json-controls and --html go one at a time";
   if (choices && !request.cleanerPreview) return L"--prefetch and --no-browser-history need --cleaner-preview";
   if (request.cleanerPreview && !request.versionFiles.empty()) return L"--cleaner-preview goes without --version-info";
-  if (request.cleanerPreview && pageOptions) return L"--cleaner-preview goes without --json and --page";
-  if (!request.versionFiles.empty() && pageOptions) return L"--version-info goes without --json and --page";
+  if (request.cleanerPreview && pageOptions) return L"--cleaner-preview goes without a format and --page";
+  if (!request.versionFiles.empty() && pageOptions) return L"--version-info goes without a format and --page";
   return L"";
 }
 

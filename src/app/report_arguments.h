@@ -5,13 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "app/report_format.h"
 #include "cleaner/rule_list_inputs.h"
 
 namespace teko {
 
 struct ReportRequest {
   bool help = false;
-  bool json = false;
+  ReportFormat format = ReportFormat::Text;
+  int formatOptions = 0;  // more than one is an error
   std::vector<std::wstring> pages;  // as the page list spells them; empty: every page
   std::vector<std::wstring> versionFiles;  // not empty: their version information instead of pages
   // Instead of the pages: what a cleaner run with these choices would delete.

@@ -47,38 +47,46 @@ std::string JsonOf(const ReportEntry& entry, const std::string& indent) {
 
 }  // namespace
 
-// The text form reads like the window: one line per caption holding every
-// value shown beside it (a row's figure and its percentage), the picture
-// that shows where several share a place; progress bars repeat their
-// percentage and are left out, as are controls the filler hid.
+// Reads like the window: one row per caption holding every value shown
+// beside it (a row's figure and its percentage), the picture that shows
+// where several share a place; progress bars repeat their percentage and
+// are left out, as are controls the filler hid.
+std::vector<CaptionRow> CaptionRows(const PageReport& report) {
+  std::vector<std::pair<std::wstring, std::vector<const ReportEntry*>>> groups;
+  for (const ReportEntry& entry : report.entries) {
+    if (entry.hidden || entry.kind == ReportEntry::Kind::Number) continue;
+    auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == entry.caption; });
+    if (group == groups.end()) group = groups.insert(groups.end(), {entry.caption, {}});
+    group->second.push_back(&entry);
+  }
+  std::vector<CaptionRow> rows;
+  for (const auto& [caption, entries] : groups) {
+    CaptionRow row{caption};
+    for (const ReportEntry* entry : entries) {
+      bool lines = entry->kind == ReportEntry::Kind::Lines;
+      std::wstring part = lines ? (entry->lines.empty() ? std::wstring() : entry->lines.front()) : TextOf(*entry);
+      if (lines && entry->lines.size() > 1) row.moreLines.assign(entry->lines.begin() + 1, entry->lines.end());
+      if (part.empty()) continue;
+      row.value += (row.value.empty() ? L"" : L"  ") + part;
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
 std::string ReportText(std::span<const PageReport> reports) {
   std::wstring text;
   for (const PageReport& report : reports) {
     if (!text.empty()) text += L"\n";
     text += report.page + L"\n";
-    std::vector<std::pair<std::wstring, std::vector<const ReportEntry*>>> rows;
-    for (const ReportEntry& entry : report.entries) {
-      if (entry.hidden || entry.kind == ReportEntry::Kind::Number) continue;
-      auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.first == entry.caption; });
-      if (row == rows.end()) row = rows.insert(rows.end(), {entry.caption, {}});
-      row->second.push_back(&entry);
-    }
+    std::vector<CaptionRow> rows = CaptionRows(report);
     size_t width = 0;
-    for (const auto& row : rows) width = std::max(width, row.first.size());
+    for (const CaptionRow& row : rows) width = std::max(width, row.caption.size());
     const std::wstring valueIndent(2 + width + 2, L' ');
-    for (const auto& [caption, entries] : rows) {
-      std::wstring value;
-      std::vector<std::wstring> moreLines;
-      for (const ReportEntry* entry : entries) {
-        bool lines = entry->kind == ReportEntry::Kind::Lines;
-        std::wstring part = lines ? (entry->lines.empty() ? std::wstring() : entry->lines.front()) : TextOf(*entry);
-        if (lines && entry->lines.size() > 1) moreLines.assign(entry->lines.begin() + 1, entry->lines.end());
-        if (part.empty()) continue;
-        value += (value.empty() ? L"" : L"  ") + part;
-      }
-      std::wstring head = L"  " + caption + std::wstring(width - caption.size() + 2, L' ');
-      text += (value.empty() ? TrimRight(head) : head + value) + L"\n";
-      for (const auto& line : moreLines) text += valueIndent + line + L"\n";
+    for (const CaptionRow& row : rows) {
+      std::wstring head = L"  " + row.caption + std::wstring(width - row.caption.size() + 2, L' ');
+      text += (row.value.empty() ? TrimRight(head) : head + row.value) + L"\n";
+      for (const auto& line : row.moreLines) text += valueIndent + line + L"\n";
     }
   }
   return Utf8FromWide(text);

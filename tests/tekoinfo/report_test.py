@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""tekoinfo under Wine: valid JSON with every page, --page, --version-info,
---help and bad arguments. Usage: report_test.py TEKOINFO_EXE (Wine
+"""tekoinfo under Wine: the control form of the JSON (--json-controls) with
+every page, --page, --version-info, --help and bad arguments. Usage: report_test.py TEKOINFO_EXE (Wine
 environment set)."""
 import json
 import subprocess
@@ -21,8 +21,8 @@ def check(condition, message):
         failures.append(message)
 
 
-every = run("--json")
-check(every.returncode == 0, f"--json exit code {every.returncode}: {every.stderr!r}")
+every = run("--json-controls")
+check(every.returncode == 0, f"--json-controls exit code {every.returncode}: {every.stderr!r}")
 report = json.loads(every.stdout.decode("utf-8"))
 pages = [p for p in report if " / " not in p]
 check(set(PAGES) <= set(report) and pages == [p for p in ORDER if p in report], f"pages {list(report)}")
@@ -58,7 +58,7 @@ check(display.get("LabelSWidth", "").endswith(" Pixel"), f"LabelSWidth {display.
 apm = report.get("APM", {})
 check([apm.get(p) for p in ("ImageLineOff", "ImageLineOn", "ImageUnKnown")].count(True) == 1, f"APM {apm}")
 
-one = run("--page", "folders", "--json")
+one = run("--page", "folders", "--json-controls")
 check(one.returncode == 0 and list(json.loads(one.stdout)) == ["Folders"], f"--page folders: {one.stdout[:200]!r}")
 
 text = run().stdout.decode("utf-8")

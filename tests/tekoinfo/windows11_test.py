@@ -20,7 +20,7 @@ def stage(build, product_name):
 
 
 def system_page():
-    result = subprocess.run(["wine", EXE, "--json", "--page", "System"], capture_output=True, timeout=120)
+    result = subprocess.run(["wine", EXE, "--json-controls", "--page", "System"], capture_output=True, timeout=120)
     return json.loads(result.stdout)["System"]
 
 

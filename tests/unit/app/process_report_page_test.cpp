@@ -12,7 +12,7 @@ TEST(ProcessReportPage, OneAlignedLinePerProcessSortedAsTheListShowsThem) {
   testing::FakeProcessAccess access{snapshot};
   snapshot.records = {{4, L"System"}, {1200, L"svchost.exe"}, {88, L"Explorer.EXE"}, {1201, L"svchost.exe"}};
   access.paths = {{88, L"C:\\Windows\\explorer.exe"}, {1201, L"C:\\Windows\\System32\\svchost.exe"}};
-  PageReport report = ProcessPageReport(snapshot, access);
+  PageReport report = ProcessPageReport(ReadProcessList(snapshot, access));
   EXPECT_EQ(report.page, L"Process");
   EXPECT_EQ(report.error, L"");
   ASSERT_EQ(report.entries.size(), 1u);
@@ -29,7 +29,7 @@ TEST(ProcessReportPage, AnUnreadableSnapshotEndsThePageWithItsError) {
   testing::FakeProcessSnapshot snapshot;
   testing::FakeProcessAccess access{snapshot};
   snapshot.fail = true;
-  PageReport report = ProcessPageReport(snapshot, access);
+  PageReport report = ProcessPageReport(ReadProcessList(snapshot, access));
   EXPECT_TRUE(report.entries.empty());
   EXPECT_EQ(report.error, L"no more files");
 }

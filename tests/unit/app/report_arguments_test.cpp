@@ -12,16 +12,23 @@ ParsedArguments Parse(std::vector<std::wstring> arguments) { return ParseReportA
 TEST(ReportArguments, NoArgumentsAskForEveryPageAsText) {
   ParsedArguments parsed = Parse({});
   EXPECT_EQ(parsed.error, L"");
-  EXPECT_FALSE(parsed.request.json);
+  EXPECT_EQ(parsed.request.format, ReportFormat::Text);
   EXPECT_TRUE(parsed.request.pages.empty());
 }
 
 TEST(ReportArguments, PagesInAnyCaseTakeTheirListedSpelling) {
   ParsedArguments parsed = Parse({L"--page", L"folders", L"--json", L"--page", L"NETWORK"});
   EXPECT_EQ(parsed.error, L"");
-  EXPECT_TRUE(parsed.request.json);
+  EXPECT_EQ(parsed.request.format, ReportFormat::Json);
   EXPECT_EQ(parsed.request.pages, (std::vector<std::wstring>{L"Folders", L"Network"}));
   EXPECT_TRUE(Parse({L"--help"}).request.help);
+}
+
+TEST(ReportArguments, OneFormatAtATime) {
+  EXPECT_EQ(Parse({L"--json-controls"}).request.format, ReportFormat::JsonControls);
+  EXPECT_EQ(Parse({L"--html"}).request.format, ReportFormat::Html);
+  EXPECT_EQ(Parse({L"--json", L"--html"}).error, L"--json, --json-controls and --html go one at a time");
+  EXPECT_EQ(Parse({L"--json", L"--json"}).error, L"--json, --json-controls and --html go one at a time");
 }
 
 TEST(ReportArguments, BadArgumentsAreNamed) {
@@ -38,9 +45,9 @@ TEST(ReportArguments, VersionInfoTakesFilesAndStandsAlone) {
   EXPECT_EQ(parsed.error, L"");
   EXPECT_EQ(parsed.request.versionFiles, (std::vector<std::wstring>{L"a.exe", L"C:\\b.dll", L"c.exe"}));
   EXPECT_EQ(Parse({L"--version-info"}).error, L"--version-info needs FILE...");
-  EXPECT_EQ(Parse({L"--version-info", L"a.exe", L"--json"}).error, L"--version-info goes without --json and --page");
+  EXPECT_EQ(Parse({L"--version-info", L"a.exe", L"--json"}).error, L"--version-info goes without a format and --page");
   EXPECT_EQ(Parse({L"--page", L"System", L"--version-info", L"a.exe"}).error,
-            L"--version-info goes without --json and --page");
+            L"--version-info goes without a format and --page");
 }
 
 TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) {
@@ -58,9 +65,9 @@ TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) 
   EXPECT_EQ(Parse({L"--prefetch"}).error, L"--prefetch and --no-browser-history need --cleaner-preview");
   EXPECT_EQ(Parse({L"--no-browser-history", L"--json"}).error,
             L"--prefetch and --no-browser-history need --cleaner-preview");
-  EXPECT_EQ(Parse({L"--cleaner-preview", L"--json"}).error, L"--cleaner-preview goes without --json and --page");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--json"}).error, L"--cleaner-preview goes without a format and --page");
   EXPECT_EQ(Parse({L"--cleaner-preview", L"--page", L"System"}).error,
-            L"--cleaner-preview goes without --json and --page");
+            L"--cleaner-preview goes without a format and --page");
   EXPECT_EQ(Parse({L"--cleaner-preview", L"--version-info", L"a.exe"}).error,
             L"--cleaner-preview goes without --version-info");
 }
