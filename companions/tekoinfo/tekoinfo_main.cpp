@@ -1,13 +1,14 @@
 // tekoinfo.exe: the information pages and the process list as text or JSON,
 // filled by the very code the main window uses; the version information of
-// any file, as the process details read it; or what a cleaner run would
-// delete.
+// any file, as the process details read it; the CPU page of processors
+// recorded as CPUID dumps; or what a cleaner run would delete.
 #include <windows.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/cpuid_dump_report.h"
 #include "app/info_pages.h"
 #include "app/info_report.h"
 #include "app/main_pages.h"
@@ -24,6 +25,7 @@
 #include "platform/handles_win32.h"
 #include "platform/user_locale_win32.h"
 #include "process/process_snapshot_win32.h"
+#include "sysinfo/recorded_cpuid.h"
 #include "sysinfo/version_resource_source_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "wmi/wmi_service_win32.h"
@@ -82,6 +84,50 @@ int ReportVersionInfo(std::span<const std::wstring> files) {
   return exitCode;
 }
 
+// The whole file, or a message why not. A file larger than any dump is not
+// read past the limit.
+std::string ReadDumpFile(const std::wstring& path, std::wstring& error) {
+  FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    error = path + L": cannot be opened (error " + std::to_wstring(::GetLastError()) + L")";
+    return {};
+  }
+  std::string text;
+  char buffer[65536];
+  DWORD read = 0;
+  while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    text.append(buffer, read);
+    if (text.size() > kMaxCpuidDumpBytes) {
+      error = path + L": larger than " + std::to_wstring(kMaxCpuidDumpBytes / 1024) + L" KB: a CPUID dump takes a few KB";
+      return {};
+    }
+  }
+  return text;
+}
+
+// Each dump's CPU page; a dump that cannot be read or decoded is named on
+// the error stream and the others are still printed.
+int ReportCpuidDumps(std::span<const std::wstring> files, bool json) {
+  std::vector<PageReport> reports;
+  int exitCode = kExitDone;
+  for (const std::wstring& file : files) {
+    std::wstring error;
+    std::string text = ReadDumpFile(file, error);
+    CpuidDumpReport report;
+    if (error.empty()) report = ReportCpuidDump(file, text, Win32ComputerInfoSeams(), LayoutOfPage(kPageCpu));
+    if (error.empty()) error = report.error;
+    if (!error.empty()) {
+      Write(STD_ERROR_HANDLE, Utf8FromWide(L"tekoinfo: " + error + L"\n"));
+      exitCode = kExitPageFailed;
+      continue;
+    }
+    reports.push_back(std::move(report.page));
+  }
+  if (!reports.empty()) Write(STD_OUTPUT_HANDLE, json ? ReportJson(reports) : ReportText(reports));
+  return exitCode;
+}
+
 bool Wanted(std::span<const std::wstring> pages, std::wstring_view page) {
   return pages.empty() || std::find(pages.begin(), pages.end(), page) != pages.end();
 }
@@ -104,6 +150,7 @@ int wmain(int argc, wchar_t** argv) {
     return kExitDone;
   }
   if (!parsed.request.versionFiles.empty()) return ReportVersionInfo(parsed.request.versionFiles);
+  if (!parsed.request.cpuidDumps.empty()) return ReportCpuidDumps(parsed.request.cpuidDumps, parsed.request.json);
   if (parsed.request.cleanerPreview) return PrintCleanerPreview(parsed.request.cleaner);
 
   ComApartment apartment;
