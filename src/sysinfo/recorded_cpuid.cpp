@@ -100,6 +100,7 @@ std::optional<CpuidDumpLine> ParseCpuidDumpLine(std::string_view line) {
 RecordedCpuid RecordedCpuid::FromDump(std::string_view dump) {
   RecordedCpuid recorded;
   int processors = 0;
+  if (dump.starts_with("\xEF\xBB\xBF")) dump.remove_prefix(3);
   while (!dump.empty()) {
     size_t end = dump.find('\n');
     std::string_view line = Content(dump.substr(0, end));
