@@ -99,7 +99,8 @@ std::string ReadDumpFile(const std::wstring& path, std::wstring& error) {
   while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
     text.append(buffer, read);
     if (text.size() > kMaxCpuidDumpBytes) {
-      error = path + L": larger than " + std::to_wstring(kMaxCpuidDumpBytes / 1024) + L" KB: a CPUID dump takes a few KB";
+      error =
+          path + L": larger than " + std::to_wstring(kMaxCpuidDumpBytes / 1024) + L" KB: a CPUID dump takes a few KB";
       return {};
     }
   }

@@ -41,8 +41,9 @@ std::wstring CoreNote(const TProcessorRecord& record) {
     }
     case CoreCountOrigin::Addressable:
       if (record.CPUType == cpuIntel || record.CPUType == cpuAMD) {
-        return L"no topology leaves: the core count follows the first rules (leaf 4 or 0x80000008 alone), which "
-               L"may count addressable IDs or threads; " + logical;
+        return L"no topology leaves: the core count comes from leaf 4 (Intel) or leaf 0x80000008 (AMD) alone, "
+               L"which may count addressable IDs or threads rather than cores; " +
+               logical;
       }
       return logical;
     case CoreCountOrigin::Platform:
@@ -63,9 +64,10 @@ CpuidDumpReport ReportCpuidDump(std::wstring_view name, std::string_view content
   }
 
   NoClockSources noClock;
-  const ComputerInfoSeams seams{machine.registry,    machine.system, machine.identity,
-                                machine.sockets,     machine.folders, machine.environment,
-                                machine.status,      ProcessorPlatform{dump.cpuid, noClock.sources(), nullptr}};
+  const ComputerInfoSeams seams{machine.registry, machine.system,
+                                machine.identity, machine.sockets,
+                                machine.folders,  machine.environment,
+                                machine.status,   ProcessorPlatform{dump.cpuid, noClock.sources(), nullptr}};
   Offline offline;
   InfoSources sources(seams, offline);
   RecordingSink sink;
@@ -76,9 +78,10 @@ CpuidDumpReport ReportCpuidDump(std::wstring_view name, std::string_view content
   if (!missing.empty()) {
     std::wstring leaves;
     for (uint32_t leaf : missing) leaves += (leaves.empty() ? L"" : L", ") + Hex(leaf);
-    result.error = std::wstring(name) + (missing.size() == 1 ? L": the dump lacks leaf " : L": the dump lacks leaves ") + leaves + L", which decoding this " +
-                   FieldText(record.VendorIDString) + L" processor needs (it reports the highest standard leaf " +
-                   Hex(dump.cpuid.Query(0, 0).eax) + L")";
+    result.error = std::wstring(name) +
+                   (missing.size() == 1 ? L": the dump lacks leaf " : L": the dump lacks leaves ") + leaves +
+                   L", which decoding this " + FieldText(record.VendorIDString) +
+                   L" processor needs (it reports the highest standard leaf " + Hex(dump.cpuid.Query(0, 0).eax) + L")";
     return result;
   }
 

@@ -100,7 +100,9 @@ void DecodeIntel(CpuidSource& cpuid, uint32_t highestStandard, TProcessorRecord&
     intel.structuredEdx = cpuid.Query(7, 0).edx;
     record.Hybrid = Bit(intel.structuredEdx, 15);
   }
-  if (record.Hybrid && highestStandard >= 0x1A) intel.coreType = static_cast<uint8_t>(Bits(cpuid.Query(0x1A, 0).eax, 24, 8));
+  if (record.Hybrid && highestStandard >= 0x1A) {
+    intel.coreType = static_cast<uint8_t>(Bits(cpuid.Query(0x1A, 0).eax, 24, 8));
+  }
   CountFromTopologyLeaves(cpuid, highestStandard, intel, record);
 
   const uint32_t highestExtended = cpuid.Query(kExtendedBase, 0).eax;

@@ -37,12 +37,13 @@ namespace {
 // highest class.
 std::optional<PlatformCores> CountWithRelations() {
   DWORD bytes = 0;
-  if (::GetLogicalProcessorInformationEx(RelationAll, nullptr, &bytes) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+  if (::GetLogicalProcessorInformationEx(RelationAll, nullptr, &bytes) ||
+      ::GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
     return std::nullopt;
   }
   std::vector<BYTE> buffer(bytes);
-  if (!::GetLogicalProcessorInformationEx(RelationAll, reinterpret_cast<PSYSTEM_LOGICAL_PROCESSOR_INFORMATION_EX>(buffer.data()),
-                                          &bytes)) {
+  if (!::GetLogicalProcessorInformationEx(
+          RelationAll, reinterpret_cast<PSYSTEM_LOGICAL_PROCESSOR_INFORMATION_EX>(buffer.data()), &bytes)) {
     return std::nullopt;
   }
   unsigned cores = 0, logical = 0, packages = 0;

@@ -121,8 +121,8 @@ struct TProcessorRecord {
   uint32_t L1CodeCache = 0;               // KB
   uint32_t L2Cache = 0;                   // KB
   uint32_t L3Cache = 0;                   // KB; whole MB on AMD processors
-  uint8_t LogicalCore = 1;   // logical processors per package
-  uint8_t PhysicalCore = 1;  // cores per package; 0 when they cannot be told (HybridUnknown)
+  uint8_t LogicalCore = 1;                // logical processors per package
+  uint8_t PhysicalCore = 1;               // cores per package; 0 when they cannot be told (HybridUnknown)
   bool HyperThreadingTechnology = false;
   // Intel's hybrid flag (leaf 7 EDX bit 15), and the split of PhysicalCore
   // into performance and efficient cores where it is known (else both 0).

@@ -142,7 +142,8 @@ CpuidDump ParseCpuidDump(std::string_view text) {
     }
     auto parsed = ParseCpuidDumpLine(line);
     if (!parsed) {
-      dump.error = "line " + std::to_string(lineNumber) + " is not a register line (\"leaf subleaf eax ebx ecx edx\" in hex," +
+      dump.error = "line " + std::to_string(lineNumber) +
+                   " is not a register line (\"leaf subleaf eax ebx ecx edx\" in hex," +
                    " or the output of cpuid -r): " + Quoted(raw);
       return dump;
     }

@@ -2,9 +2,9 @@
 // The recorded PCs of tests/data/cpuid: each file's registers and the true
 // figures its comment lines give (brand, cores with a hybrid split, logical
 // processors, the deterministic cache leaf's sizes).
+#include <cstdio>
 #include <fstream>
 #include <optional>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ struct RecordedProcessor {
   std::string text;  // the whole file
   std::string brand;
   unsigned cores = 0, logical = 0;
-  unsigned performance = 0, efficient = 0;  // both 0 unless the header gives a split
+  unsigned performance = 0, efficient = 0;          // both 0 unless the header gives a split
   unsigned l1Data = 0, l1Code = 0, l2 = 0, l3 = 0;  // KB
 };
 
@@ -54,9 +54,8 @@ inline RecordedProcessor LoadRecordedProcessor(const std::string& file) {
 // The seven PCs of the issue, then the build machine recorded by the tool.
 inline const std::vector<std::string>& RecordedProcessorFiles() {
   static const std::vector<std::string> files = {
-      "intel-skylake-s.txt",      "intel-coffee-lake.txt",   "intel-core-i5-12400.txt",
-      "intel-core-i9-12900k.txt", "amd-zen3-vermeer.txt",    "amd-zen4-raphael.txt",
-      "amd-zen5-granite-ridge.txt", "amd-epyc-kvm-build-machine.txt",
+      "intel-skylake-s.txt",  "intel-coffee-lake.txt", "intel-core-i5-12400.txt",    "intel-core-i9-12900k.txt",
+      "amd-zen3-vermeer.txt", "amd-zen4-raphael.txt",  "amd-zen5-granite-ridge.txt", "amd-epyc-kvm-build-machine.txt",
   };
   return files;
 }

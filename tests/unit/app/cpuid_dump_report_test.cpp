@@ -31,9 +31,7 @@ const ReportEntry* Entry(const PageReport& page, std::wstring_view control) {
 
 class CpuidDumpPage : public ::testing::Test {
  protected:
-  CpuidDumpReport Report(std::string_view text) {
-    return ReportCpuidDump(L"dump.txt", text, fakes.seams(), kCpuRows);
-  }
+  CpuidDumpReport Report(std::string_view text) { return ReportCpuidDump(L"dump.txt", text, fakes.seams(), kCpuRows); }
   testing::FakeComputerInfoSeams fakes;
 };
 
@@ -104,7 +102,8 @@ TEST_F(CpuidDumpPage, BadDumpsGiveAClearMessage) {
             L"dump.txt: line 1 is not ");
   EXPECT_EQ(Report("00000000 00 100000016 756E6547 6C65746E 49656E69\n").error.substr(0, 24),
             L"dump.txt: line 1 is not ");
-  EXPECT_EQ(Report(std::string("0\0 1", 4)).error, L"dump.txt: holds NUL bytes: not a text file (a UTF-16 or binary file?)");
+  EXPECT_EQ(Report(std::string("0\0 1", 4)).error,
+            L"dump.txt: holds NUL bytes: not a text file (a UTF-16 or binary file?)");
   EXPECT_EQ(Report(std::string(kMaxCpuidDumpBytes + 1, '#')).error,
             L"dump.txt: larger than 1024 KB: a CPUID dump takes a few KB");
   // An Intel processor reporting leaves up to 0x16 that the dump does not hold.

@@ -3,12 +3,13 @@
 // equal the true figures of their comment lines, alone where one logical
 // processor's registers can tell them, and with the operating system's
 // counts (the topology seam) where they cannot.
+#include "support/recorded_processors.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 
 #include "support/fake_hardware.h"
-#include "support/recorded_processors.h"
 #include "sysinfo/identify_processor.h"
 #include "sysinfo/processor_names.h"
 #include "sysinfo/recorded_cpuid.h"
@@ -107,7 +108,8 @@ TEST_P(RecordedProcessors, DecoderAgreesWithTheOperatingSystemsCounts) {
 
 std::string TestName(const ::testing::TestParamInfo<std::string>& param) {
   std::string name;
-  for (char c : param.param.substr(0, param.param.find('.'))) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  for (char c : param.param.substr(0, param.param.find('.')))
+    name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return name;
 }
 
@@ -162,8 +164,8 @@ TEST(AmdDeterministicCacheLeaf, ReadOnlyWithTopologyExtensions) {
   TProcessorRecord r = Identify(dump.cpuid);
   EXPECT_FALSE(dump.cpuid.WasQueried(0x8000001D));
   EXPECT_FALSE(dump.cpuid.WasQueried(0x8000001E));
-  EXPECT_EQ(r.L3Cache, 64u);        // leaf 0x80000006: both dies' level 3
-  EXPECT_EQ(r.PhysicalCore, 32);    // leaf 0x80000008 alone counts threads
+  EXPECT_EQ(r.L3Cache, 64u);      // leaf 0x80000006: both dies' level 3
+  EXPECT_EQ(r.PhysicalCore, 32);  // leaf 0x80000008 alone counts threads
   EXPECT_EQ(r.CoreOrigin, CoreCountOrigin::Addressable);
 }
 
