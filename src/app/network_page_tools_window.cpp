@@ -13,7 +13,7 @@ std::span<const ui::ControlSpec> NetworkPageToolsLayout() {
       {ControlKind::Button, L"BitBtn30", 465, 52, 152, 30, L"Get IP"},
       {ControlKind::Edit, L"EditUrl", 465, 84, 152, 21, L"www.example.com"},
       {ControlKind::Label, L"Label98", 465, 115, 0, 0, L"IP-address:"},
-      {ControlKind::Label, L"LabelWebIP", 524, 115, 0, 0, L"0", style::kMaroon},
+      {ControlKind::Label, L"LabelWebIP", 534, 115, 0, 0, L"0", style::kMaroon},
       {ControlKind::Button, L"BtnCopyIP", 465, 137, 152, 30, L"Open IP"},
   };
   return layout;

@@ -7,9 +7,9 @@ using ui::ControlKind;
 namespace style = ui::style;
 
 constexpr int kCaptionLeft = 16;
-constexpr int kCaptionWidth = 120;
-constexpr int kValueLeft = 140;
-constexpr int kValueWidth = 310;  // the public-address group starts at x 465
+constexpr int kCaptionWidth = 136;
+constexpr int kValueLeft = 154;
+constexpr int kValueWidth = 296;  // the public-address group starts at x 465
 constexpr int kRowHeight = 16;
 
 constexpr int Row(int index) { return 16 + 26 * index; }

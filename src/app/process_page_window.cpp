@@ -14,7 +14,7 @@ std::span<const ui::ControlSpec> ProcessPageLayout() {
       {ControlKind::ListBox, L"ListBox1", 8, 24, 244, 318, {}, style::kSorted},
       {ControlKind::Button, L"BtnRefresh", 8, 348, 78, 26, L"Refresh"},
       {ControlKind::Button, L"BtnKill", 91, 348, 78, 26, L"Kill task"},
-      {ControlKind::Button, L"BitBtn24", 174, 348, 78, 26, L"Hide Micosoft"},
+      {ControlKind::Button, L"BitBtn24", 174, 348, 86, 26, L"Hide Micosoft"},
       {ControlKind::Memo, L"Memo1", 262, 24, 405, 350, {}, style::kNoBorder | style::kHScroll},
   };
   return layout;

@@ -35,6 +35,12 @@ constexpr Option kOptions[] = {
      [](ReportRequest& request, std::span<const std::wstring> values) {
        request.versionFiles.insert(request.versionFiles.end(), values.begin(), values.end());
      }},
+    {L"--cpuid-dump", L"FILE...",
+     L"print the CPU page of each recorded processor (lines \"leaf subleaf eax ebx ecx edx\" in hex, or the output"
+     L" of cpuid -r -1) instead of this machine's; its clock is not shown",
+     [](ReportRequest& request, std::span<const std::wstring> values) {
+       request.cpuidDumps.insert(request.cpuidDumps.end(), values.begin(), values.end());
+     }},
     {L"--cleaner-preview", {}, L"list what the cleaner would delete, deleting nothing",
      [](ReportRequest& request, std::span<const std::wstring>) { request.cleanerPreview = true; }},
     {L"--prefetch", {}, L"with --cleaner-preview: as with \"Clear Prefetch folder\" checked",
@@ -47,8 +53,10 @@ constexpr Option kOptions[] = {
 
 bool IsOption(std::wstring_view argument) { return StartsWith(argument, L"--"); }
 
-// The pages, the version information and the cleaner preview are three
-// reports: options of one do not go with another.
+// The pages, the version information, the recorded processors and the
+// cleaner preview are four reports: options of one do not go with another
+// (the formats go with the pages; the recorded processors' CPU pages are
+// rows without the inventory's keys, so they take all but --json).
 std::wstring Conflict(const ReportRequest& request) {
   const CleanerChoices defaults;
   bool choices = request.cleaner.clearPrefetch != defaults.clearPrefetch ||
@@ -59,6 +67,12 @@ std::wstring Conflict(const ReportRequest& request) {
   if (request.cleanerPreview && !request.versionFiles.empty()) return L"--cleaner-preview goes without --version-info";
   if (request.cleanerPreview && pageOptions) return L"--cleaner-preview goes without a format and --page";
   if (!request.versionFiles.empty() && pageOptions) return L"--version-info goes without a format and --page";
+  if (!request.cpuidDumps.empty()) {
+    if (request.cleanerPreview) return L"--cleaner-preview goes without --cpuid-dump";
+    if (!request.versionFiles.empty()) return L"--version-info goes without --cpuid-dump";
+    if (!request.pages.empty()) return L"--cpuid-dump goes without --page: it prints the CPU page";
+    if (request.format == ReportFormat::Json) return L"--cpuid-dump prints rows: --json-controls or --html, not --json";
+  }
   return L"";
 }
 
@@ -120,8 +134,8 @@ std::wstring ReportUsage(std::span<const std::wstring_view> pageNames) {
   usage += L"Pages:";
   for (std::wstring_view page : pageNames) usage += L" " + std::wstring(page);
   return usage +
-         L"\nExit codes: 0 done, 1 a page could not be read completely, a file has no version information or the"
-         L" preview could not be completed, 2 bad arguments.\n";
+         L"\nExit codes: 0 done, 1 a page could not be read completely, a file has no version information, a CPUID"
+         L" dump could not be decoded or the preview could not be completed, 2 bad arguments.\n";
 }
 
 }  // namespace teko

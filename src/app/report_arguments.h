@@ -16,6 +16,7 @@ struct ReportRequest {
   int formatOptions = 0;  // more than one is an error
   std::vector<std::wstring> pages;  // as the page list spells them; empty: every page
   std::vector<std::wstring> versionFiles;  // not empty: their version information instead of pages
+  std::vector<std::wstring> cpuidDumps;    // not empty: the CPU page of each recorded processor instead
   // Instead of the pages: what a cleaner run with these choices would delete.
   bool cleanerPreview = false;
   CleanerChoices cleaner;

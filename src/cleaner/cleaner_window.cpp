@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/forms.h"
+#include "cleaner/cleaner_preview.h"
 #include "cleaner/fixed_drives_win32.h"
 #include "cleaner/log_window.h"
 #include "cleaner/restore_clearing.h"
@@ -34,20 +35,21 @@ constexpr ui::ControlSpec kLayout[] = {
     {ControlKind::ProgressBar, L"Progress2", 38, 76, 260, 21, {}, style::kSmooth},
     {ControlKind::Panel, L"Panel1", 38, 104, 260, 137, {}, style::kBorder},
     {ControlKind::Label, L"Label3", 5, 12, 0, 0, {}, style::kNone, 0, L"Panel1"},
-    {ControlKind::Label, L"LabelFiles", 102, 12, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
+    {ControlKind::Label, L"LabelFiles", 110, 12, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
     {ControlKind::Label, L"Label4", 5, 35, 0, 0, {}, style::kNone, 0, L"Panel1"},
-    {ControlKind::Label, L"LabelBytes", 102, 35, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
+    {ControlKind::Label, L"LabelBytes", 110, 35, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
     {ControlKind::Label, L"Label2", 5, 61, 0, 0, L"Clear Restore:", style::kNone, 0, L"Panel1"},
-    {ControlKind::Label, L"Label6", 102, 61, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
+    {ControlKind::Label, L"Label6", 110, 61, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
     {ControlKind::Label, L"Label7", 5, 86, 0, 0, L"Recycle.bin files:", style::kNone, 0, L"Panel1"},
-    {ControlKind::Label, L"LabelRecFile", 102, 86, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
+    {ControlKind::Label, L"LabelRecFile", 110, 86, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
     {ControlKind::Label, L"Label8", 5, 109, 0, 0, L"Recycle.bin size:", style::kNone, 0, L"Panel1"},
-    {ControlKind::Label, L"LabelRecSize", 102, 109, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
-    {ControlKind::CheckBox, L"CheckBox1", 38, 249, 123, 17},
-    {ControlKind::CheckBox, L"CheckBox2", 172, 249, 123, 17, {}, style::kChecked},
+    {ControlKind::Label, L"LabelRecSize", 110, 109, 0, 0, L"0", style::kBold | style::kMaroon, 0, L"Panel1"},
+    {ControlKind::CheckBox, L"CheckBox1", 33, 249, 138, 17},
+    {ControlKind::CheckBox, L"CheckBox2", 174, 249, 150, 17, {}, style::kChecked},
     {ControlKind::Button, L"ButtonRun", 33, 277, 128, 30, L"Run Cleaner"},
     {ControlKind::Button, L"BitBtn1", 162, 277, 131, 30, L"Clear system restore"},
-    {ControlKind::Button, L"BtnLog", 33, 308, 260, 30},
+    {ControlKind::Button, L"BtnPreview", 33, 308, 128, 30, L"Preview"},
+    {ControlKind::Button, L"BtnLog", 162, 308, 131, 30},
     {ControlKind::Button, L"BitBtn2", 33, 339, 260, 30},
 };
 
@@ -121,6 +123,7 @@ void TFormCleaner::CreateControls() {
 
   OnClick(L"ButtonRun", [this] { ButtonRunClick(); });
   OnClick(L"BitBtn1", [this] { BitBtn1Click(); });
+  OnClick(L"BtnPreview", [this] { BtnPreviewClick(); });
   OnClick(L"BtnLog", [this] { BtnLogClick(); });
   OnClick(L"BitBtn2", [this] { BitBtn2Click(); });
   OnClick(L"SpeedButton1", [this] { SpeedButton1Click(); });
@@ -142,6 +145,17 @@ void TFormCleaner::ButtonRunClick() {
 void TFormCleaner::BitBtn1Click() {
   BusyCursor busy;
   if (auto freed = ClearRestorePoints(*system_, *actions_, ExecutableFolder())) controls().SetText(L"Label6", *freed);
+}
+
+// What "Run Cleaner" would delete with the check boxes as they are, found
+// by the same rules and engine on a file system that removes nothing.
+void TFormCleaner::BtnPreviewClick() {
+  std::vector<std::wstring> report;
+  {
+    BusyCursor busy;
+    report = CleanerPreviewReport(PreviewCleanerRun(RuleInputs(), files_));
+  }
+  if (TFormLog* log = AppForms().FormLog) log->ShowLog(report);
 }
 
 void TFormCleaner::BtnLogClick() {
@@ -173,11 +187,14 @@ bool TFormCleaner::FormKeyDown(unsigned key) {
   }
 }
 
-RuleList TFormCleaner::BuildRuleList() {
+RuleListInputs TFormCleaner::RuleInputs() {
   const ui::ControlSet& c = controls();
-  RuleListInputs inputs =
-      CleanerRuleInputs(SysInfo, {c.Checked(L"CheckBox1"), c.Checked(L"CheckBox2")}, FixedDriveLetters());
-  return teko::BuildRuleList(inputs, files_, [this](std::wstring_view path) { return DeleteFileAtReboot(reboot_, path); });
+  return CleanerRuleInputs(SysInfo, {c.Checked(L"CheckBox1"), c.Checked(L"CheckBox2")}, FixedDriveLetters());
+}
+
+RuleList TFormCleaner::BuildRuleList() {
+  return teko::BuildRuleList(RuleInputs(), files_,
+                             [this](std::wstring_view path) { return DeleteFileAtReboot(reboot_, path); });
 }
 
 // "Purgo" on the banner's gradient, with a one-pixel cream shadow.

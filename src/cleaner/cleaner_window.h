@@ -28,6 +28,7 @@ class TFormCleaner final : public ui::Form, private CleanerProgress, private Cle
 
   void ButtonRunClick();
   void BitBtn1Click();
+  void BtnPreviewClick();
   void BtnLogClick();
   void BitBtn2Click();
   void SpeedButton1Click();
@@ -41,6 +42,7 @@ class TFormCleaner final : public ui::Form, private CleanerProgress, private Cle
  private:
   void CreateControls();
   void ApplyTexts();
+  RuleListInputs RuleInputs();
   RuleList BuildRuleList();
   void DrawBanner(const DRAWITEMSTRUCT& item);
 

@@ -28,7 +28,7 @@ constexpr ULONGLONG kMessageInterval = 10;
 // Places are relative to the client area, or to the panel a row names.
 constexpr ui::ControlSpec kLayout[] = {
     {ControlKind::Panel, L"Panel3", 0, 0, 764, 36},
-    {ControlKind::Label, L"Label5", 0, 8, 764, 22, L"Search", style::kCentered, 19, L"Panel3"},
+    {ControlKind::Label, L"Label5", 0, 8, 764, 24, L"Search", style::kCentered, 19, L"Panel3"},
     {ControlKind::Panel, L"Panel4", 0, 36, 764, 170},
     {ControlKind::GroupBox, L"Options1", 330, 6, 171, 41, L"Search for...", 0, 0, L"Panel4"},
     {ControlKind::RadioButton, L"Options1Files", 340, 22, 74, 17, L"Files", style::kChecked, 0, L"Panel4"},
@@ -240,7 +240,7 @@ void TFormSearch::FormResize() {
     ::SetWindowPos(window, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
   };
   resize(c.Handle(L"Panel3"), 0, 0, width, Scale(36));
-  resize(c.Handle(L"Label5"), 0, Scale(8), width, Scale(22));
+  resize(c.Handle(L"Label5"), 0, Scale(8), width, Scale(24));
   resize(c.Handle(L"Panel4"), 0, Scale(36), width, Scale(170));
   HWND grid = c.Handle(L"StringGrid1");
   resize(grid, 0, client.bottom - gridHeight, width, gridHeight);

@@ -36,4 +36,16 @@ struct ClockSources {
   ThreadPriority& priority;
 };
 
+// For a processor that is not running here (a recorded dump): a counter
+// without a frequency, so that no clock is measured.
+class NoClockSources final : public PerformanceCounter, public TimeStampCounter, public ThreadPriority {
+ public:
+  std::optional<int64_t> Frequency() override { return std::nullopt; }
+  int64_t Now() override { return 0; }
+  uint64_t Read() override { return 0; }
+  int Current() override { return kErrorReturn; }
+  void Set(int) override {}
+  ClockSources sources() { return {*this, *this, *this}; }
+};
+
 }  // namespace teko

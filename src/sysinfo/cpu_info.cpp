@@ -8,6 +8,10 @@ std::wstring TCPUInfo::Name() { return FieldText(Identify().Name); }
 std::wstring TCPUInfo::Manufacturer() { return FieldText(Identify().Manufacturer); }
 std::wstring TCPUInfo::VendorIDString() { return FieldText(Identify().VendorIDString); }
 uint8_t TCPUInfo::PhysicalCore() { return Identify().PhysicalCore; }
+CoreSplit TCPUInfo::PhysicalCoreSplit() {
+  TProcessorRecord record = Identify();
+  return {record.PerformanceCores, record.EfficientCores};
+}
 int64_t TCPUInfo::NormFreq() { return Identify().Clock.NormFreq; }
 uint32_t TCPUInfo::L1CodeCache() { return Identify().L1CodeCache; }
 uint32_t TCPUInfo::L1DataCache() { return Identify().L1DataCache; }

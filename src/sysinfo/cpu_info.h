@@ -8,6 +8,13 @@
 
 namespace teko {
 
+// A hybrid processor's cores by kind; both 0 when they are all of one kind
+// or the split is not known.
+struct CoreSplit {
+  uint8_t performance = 0;
+  uint8_t efficient = 0;
+};
+
 class TCPUInfo {
  public:
   explicit TCPUInfo(const ComputerInfoSeams& seams) : seams_(seams) {}
@@ -16,6 +23,7 @@ class TCPUInfo {
   std::wstring Manufacturer();    // at most 10 characters
   std::wstring VendorIDString();  // at most 12 characters
   uint8_t PhysicalCore();
+  CoreSplit PhysicalCoreSplit();
   int64_t NormFreq();  // MHz
   uint32_t L1CodeCache();
   uint32_t L1DataCache();

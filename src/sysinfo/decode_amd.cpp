@@ -14,6 +14,38 @@ void DecodeAmdCaches(const AmdRegisters& amd, TProcessorRecord& record) {
   record.L3Cache = amd.level2[3] >> 19;
 }
 
+// Leaf 0x8000001D, where the processor offers it (topology extensions, bit
+// 22 of leaf 0x80000001's ECX): each cache it lists replaces the size of
+// leaves 0x80000005 and 0x80000006, level 3 still in whole MB. A hypervisor
+// may offer the flag and answer nothing; then the older leaves stand.
+void TakeDeterministicSizes(CpuidSource& cpuid, uint32_t highestExtended, const AmdRegisters& amd,
+                            TProcessorRecord& record) {
+  if (!Bit(amd.extendedEcx, 22) || highestExtended < kExtendedBase + 0x1D) return;
+  DeterministicCaches caches = ReadDeterministicCaches(cpuid, kExtendedBase + 0x1D);
+  if (caches.level1Data) record.L1DataCache = *caches.level1Data;
+  if (caches.level1Code) record.L1CodeCache = *caches.level1Code;
+  if (caches.level2) record.L2Cache = *caches.level2;
+  if (caches.level3) record.L3Cache = *caches.level3 / 1024;
+}
+
+// Leaf 0x80000008 counts the package's threads. From family 0x17 (Zen) on,
+// leaf 0x8000001E tells the threads of a core; before it that leaf counts
+// the cores of a compute unit, and each thread is taken for a core as before.
+void CountCores(CpuidSource& cpuid, uint32_t highestExtended, AmdRegisters& amd, TProcessorRecord& record) {
+  amd.threadsPerPackage = Bits(cpuid.Query(kExtendedBase + 8, 0).ecx, 0, 8) + 1;
+  const uint32_t family = record.Family == 0xF ? 0xF + record.FamilyExt : record.Family;
+  if (family >= 0x17 && Bit(amd.extendedEcx, 22) && highestExtended >= kExtendedBase + 0x1E) {
+    amd.threadsPerCore = Bits(cpuid.Query(kExtendedBase + 0x1E, 0).ebx, 8, 8) + 1;
+    // A count that does not divide the package's is not believed.
+    if (amd.threadsPerPackage % amd.threadsPerCore == 0) record.CoreOrigin = CoreCountOrigin::TopologyLeaves;
+  }
+  const bool perCore = record.CoreOrigin == CoreCountOrigin::TopologyLeaves;
+  const uint32_t cores = perCore ? amd.threadsPerPackage / amd.threadsPerCore : amd.threadsPerPackage;
+  // 256 threads would not fit the record.
+  record.PhysicalCore = static_cast<uint8_t>(cores > 255 ? 255 : cores);
+  record.LogicalCore = static_cast<uint8_t>(amd.threadsPerPackage > 255 ? 255 : amd.threadsPerPackage);
+}
+
 void DecodeExtendedLeaves(CpuidSource& cpuid, uint32_t highestExtended, AmdRegisters& amd, TProcessorRecord& record) {
   record.HasExtendedInfo = true;
   if (highestExtended >= kExtendedBase + 1) {
@@ -35,11 +67,8 @@ void DecodeExtendedLeaves(CpuidSource& cpuid, uint32_t highestExtended, AmdRegis
   }
   if (highestExtended >= kExtendedBase + 7) amd.powerManagement = cpuid.Query(kExtendedBase + 7, 0).edx;
   if (record.HasCacheInfo) DecodeAmdCaches(amd, record);
-  if (highestExtended >= kExtendedBase + 8) {
-    // An 8-bit count plus one: 256 would not fit the record.
-    const uint32_t cores = Bits(cpuid.Query(kExtendedBase + 8, 0).ecx, 0, 8) + 1;
-    record.PhysicalCore = static_cast<uint8_t>(cores > 255 ? 255 : cores);
-  }
+  TakeDeterministicSizes(cpuid, highestExtended, amd, record);
+  if (highestExtended >= kExtendedBase + 8) CountCores(cpuid, highestExtended, amd, record);
 }
 
 void DecodeAmdFlags(const AmdRegisters& amd, TProcessorRecord& record) {

@@ -35,6 +35,53 @@ void ReadCacheLeaves(CpuidSource& cpuid, uint32_t highestExtended, CacheLeafRegi
   }
 }
 
+DeterministicCaches ReadDeterministicCaches(CpuidSource& cpuid, uint32_t leaf) {
+  DeterministicCaches caches;
+  for (uint32_t subleaf = 0; subleaf < 32; ++subleaf) {
+    CpuidRegisters r = cpuid.Query(leaf, subleaf);
+    const uint32_t type = Bits(r.eax, 0, 5);  // 1 data, 2 instruction, 3 unified
+    if (type == 0) break;
+    const uint64_t ways = Bits(r.ebx, 22, 10) + 1ull;
+    const uint64_t partitions = Bits(r.ebx, 12, 10) + 1ull;
+    const uint64_t lineSize = Bits(r.ebx, 0, 12) + 1ull;
+    const uint64_t sets = r.ecx + 1ull;
+    const uint64_t kb = ways * partitions * lineSize * sets / 1024;
+    const auto size = static_cast<uint32_t>(kb > 0xFFFFFFFFull ? 0xFFFFFFFFull : kb);
+    std::optional<uint32_t>* slot = nullptr;
+    switch (Bits(r.eax, 5, 3)) {
+      case 1:
+        slot = type == 2 ? &caches.level1Code : &caches.level1Data;
+        break;
+      case 2:
+        slot = type == 2 ? nullptr : &caches.level2;
+        break;
+      case 3:
+        slot = type == 2 ? nullptr : &caches.level3;
+        break;
+      default:
+        break;  // level 4 and beyond have no field
+    }
+    if (slot && !*slot) *slot = size;
+  }
+  return caches;
+}
+
+std::optional<TopologyLeafCounts> ReadTopologyLeaf(CpuidSource& cpuid, uint32_t leaf) {
+  TopologyLeafCounts counts;
+  bool any = false;
+  for (uint32_t subleaf = 0; subleaf < 16; ++subleaf) {
+    CpuidRegisters r = cpuid.Query(leaf, subleaf);
+    const uint32_t levelType = Bits(r.ecx, 8, 8);  // 1 thread, 2 core, 3 module, 4 tile, 5 die
+    const uint32_t logical = Bits(r.ebx, 0, 16);
+    if (levelType == 0 || logical == 0) break;
+    if (levelType == 1) counts.threadsPerCore = logical;
+    counts.logicalPerPackage = logical;  // the last level counts the whole package
+    any = true;
+  }
+  if (!any || counts.logicalPerPackage < counts.threadsPerCore) return std::nullopt;
+  return counts;
+}
+
 void DecodeSignature(uint32_t eax, unsigned typeBits, bool withExtensions, TProcessorRecord& record) {
   record.ProcessorType = static_cast<uint8_t>(Bits(eax, 12, typeBits));
   record.Family = static_cast<uint8_t>(Bits(eax, 8, 4));

@@ -23,11 +23,22 @@ constexpr Vendor kVendors[] = {
     {"CentaurHauls", DecodeVia},   {"GenuineTMx86", DecodeTransmeta},
 };
 
-// Where CPUID's count is unreliable, the platform's count of cores wins.
+uint8_t Clamped(unsigned count) { return static_cast<uint8_t>(std::min(count, 255u)); }
+
+// Where the platform counts the cores, its count wins: CPUID's first rules
+// count IDs, and one processor's registers cannot tell a hybrid split. Its
+// split is taken only when it adds up to its cores.
 void TakeCoresFromPlatform(ProcessorTopology* topology, TProcessorRecord& record) {
   if (!topology || (record.CPUType != cpuIntel && record.CPUType != cpuAMD)) return;
-  std::optional<unsigned> cores = topology->CoresPerPackage();
-  if (cores && *cores > 0) record.PhysicalCore = static_cast<uint8_t>(std::min(*cores, 255u));
+  std::optional<PlatformCores> platform = topology->CoresPerPackage();
+  if (!platform || platform->cores == 0) return;
+  record.PhysicalCore = Clamped(platform->cores);
+  if (platform->logical >= platform->cores) record.LogicalCore = Clamped(platform->logical);
+  const bool split = platform->performance > 0 && platform->efficient > 0 &&
+                     platform->performance + platform->efficient == platform->cores;
+  record.PerformanceCores = split ? Clamped(platform->performance) : 0;
+  record.EfficientCores = split ? Clamped(platform->efficient) : 0;
+  record.CoreOrigin = CoreCountOrigin::Platform;
 }
 
 // The floating-point division check of the old Pentium processors.

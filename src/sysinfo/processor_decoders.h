@@ -4,6 +4,7 @@
 // leaf above the reported maxima.
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 #include "sysinfo/cpuid_source.h"
@@ -32,6 +33,25 @@ void StoreRegisterBytes(std::span<char> field, size_t offset, std::initializer_l
 // level-2 sizes in KB from them (VIA and Transmeta).
 void ReadCacheLeaves(CpuidSource& cpuid, uint32_t highestExtended, CacheLeafRegisters& caches,
                      TProcessorRecord& record);
+// The caches a deterministic cache leaf (Intel 4, AMD 0x8000001D) lists,
+// each ways x partitions x line size x sets, in KB; nothing for a cache it
+// does not list. Subleaves are read until one of type 0 (at most 32); of two
+// entries for the same cache the first counts.
+struct DeterministicCaches {
+  std::optional<uint32_t> level1Data, level1Code, level2, level3;
+  bool Empty() const { return !level1Data && !level1Code && !level2 && !level3; }
+};
+DeterministicCaches ReadDeterministicCaches(CpuidSource& cpuid, uint32_t leaf);
+
+// Intel's topology leaf (0x1F or 0xB): the logical processors of the
+// thread level and of the whole package. Nothing when its subleaf 0 names no
+// level (a processor or hypervisor without the leaf).
+struct TopologyLeafCounts {
+  uint32_t threadsPerCore = 1;
+  uint32_t logicalPerPackage = 1;
+};
+std::optional<TopologyLeafCounts> ReadTopologyLeaf(CpuidSource& cpuid, uint32_t leaf);
+
 // Family, model and stepping from a signature register; `typeBits` wide processor type at bit 12.
 void DecodeSignature(uint32_t eax, unsigned typeBits, bool withExtensions, TProcessorRecord& record);
 

@@ -19,7 +19,7 @@ class Win32ThreadPriority final : public ThreadPriority {
 
 class Win32ProcessorTopology final : public ProcessorTopology {
  public:
-  std::optional<unsigned> CoresPerPackage() override;
+  std::optional<PlatformCores> CoresPerPackage() override;
 };
 
 }  // namespace teko

@@ -43,6 +43,8 @@ struct IntelRegisters {
   uint32_t extendedEcx = 0;
   uint32_t level2 = 0;            // ECX of leaf 0x80000006
   uint32_t addressSizes = 0;      // EAX of leaf 0x80000008
+  uint32_t structuredEdx = 0;     // EDX of leaf 7 (bit 15: hybrid)
+  uint8_t coreType = 0;           // bits 24-31 of leaf 0x1A: 0x40 performance, 0x20 efficient, 0 none
 };
 
 struct AmdRegisters {
@@ -54,6 +56,8 @@ struct AmdRegisters {
   std::array<uint32_t, 4> level1{};  // leaf 0x80000005
   std::array<uint32_t, 4> level2{};  // leaf 0x80000006
   uint32_t powerManagement = 0;      // EDX of leaf 0x80000007
+  uint32_t threadsPerPackage = 0;    // leaf 0x80000008 ECX bits 0-7, plus 1; 0 without that leaf
+  uint32_t threadsPerCore = 0;       // leaf 0x8000001E EBX bits 8-15, plus 1; 0 where not read
 };
 
 struct CyrixRegisters {
@@ -82,6 +86,14 @@ struct TransmetaRegisters {
 using VendorRegisters =
     std::variant<std::monostate, IntelRegisters, AmdRegisters, CyrixRegisters, ViaRegisters, TransmetaRegisters>;
 
+// Where PhysicalCore and LogicalCore come from.
+enum class CoreCountOrigin : uint8_t {
+  Addressable,     // the first rules: leaf 4 or 1 (Intel), leaf 0x80000008 alone (AMD); counts IDs, not cores
+  TopologyLeaves,  // Intel 0x1F or 0xB, AMD 0x80000008 with 0x8000001E
+  HybridUnknown,   // a hybrid processor: logical processors known, cores not in one processor's registers
+  Platform,        // the operating system's count
+};
+
 struct TProcessorRecord {
   bool HasInstruction = false;
   bool MMX = false;
@@ -109,9 +121,15 @@ struct TProcessorRecord {
   uint32_t L1CodeCache = 0;               // KB
   uint32_t L2Cache = 0;                   // KB
   uint32_t L3Cache = 0;                   // KB; whole MB on AMD processors
-  uint8_t LogicalCore = 1;
-  uint8_t PhysicalCore = 1;
+  uint8_t LogicalCore = 1;                // logical processors per package
+  uint8_t PhysicalCore = 1;               // cores per package; 0 when they cannot be told (HybridUnknown)
   bool HyperThreadingTechnology = false;
+  // Intel's hybrid flag (leaf 7 EDX bit 15), and the split of PhysicalCore
+  // into performance and efficient cores where it is known (else both 0).
+  bool Hybrid = false;
+  uint8_t PerformanceCores = 0;
+  uint8_t EfficientCores = 0;
+  CoreCountOrigin CoreOrigin = CoreCountOrigin::Addressable;
   uint8_t CPUType = cpuUnknown;
   VendorRegisters vendor;
 };

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,7 +75,7 @@ void PrepareTemporaryFolder() {
   WriteFile(InTemp(L"readonly.txt"), 500);
   ::SetFileAttributesW(InTemp(L"readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
   WriteFile(kPrecious, 700);
-  ASSERT_EQ(testing::RunOnHost("ln -s " + testing::ShellQuoted(testing::HostPath(kPrecious)) + " " +
+  ASSERT_EQ(testing::RunOnHost("ln -sf " + testing::ShellQuoted(testing::HostPath(kPrecious)) + " " +
                                testing::ShellQuoted(testing::HostPath(InTemp(L"filelink.doc")))),
             0);
 }
@@ -93,30 +94,6 @@ void RemoveTestFolder() {
   ::RemoveDirectoryW(kTemp.c_str());
   for (const wchar_t* name : {L"\\recycled.dat", L"\\saved.log", L"\\precious.doc"}) ::DeleteFileW((kRoot + name).c_str());
   ::RemoveDirectoryW(kRoot.c_str());
-}
-
-struct ChildSearch {
-  std::wstring_view className;
-  std::vector<int> ids;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindChild(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<ChildSearch*>(data);
-  int id = ::GetDlgCtrlID(child);
-  if (ClassNameOf(child) != search->className ||
-      std::find(search->ids.begin(), search->ids.end(), id) == search->ids.end()) {
-    return TRUE;
-  }
-  search->found = child;
-  return FALSE;
-}
-
-// A control of a dialog by class and ID: dialogs of the system reuse IDs.
-HWND ChildOf(HWND dialog, std::wstring_view className, std::vector<int> ids) {
-  ChildSearch search{className, std::move(ids)};
-  ::EnumChildWindows(dialog, FindChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 class CleanerWindow : public MainWindowSuite {
@@ -235,21 +212,11 @@ TEST_F(CleanerWindow, ShowLogFileListsTheRunAndSaveWritesItWithCrLf) {
   SaveScreenshot(L"cleaner-log", log);
 
   Click(RequireControl(log, LogWindowControlId(L"BtnSave")));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    for (HWND window : App().TopLevelWindows()) {
-      if (ClassNameOf(window) == L"#32770" && ::IsWindowVisible(window)) dialog = window;
-    }
-    return dialog != nullptr;
-  })) << "no save dialog";
+  HWND dialog = WaitForSaveDialog(App());
+  ASSERT_NE(dialog, nullptr) << "no save dialog";
   std::wstring target = kRoot + L"\\saved.log";
-  // The file name field is an edit field (in a combo box in newer dialogs).
-  HWND name = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (name = ChildOf(dialog, L"Edit", {0x47C, 0x480})) != nullptr; }))
-      << "no file name field";
-  ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()));
   SaveScreenshot(L"cleaner-log-save");
-  Click(ChildOf(dialog, L"Button", {IDOK}));
+  SaveAs(dialog, target);
   ASSERT_TRUE(WaitUntil([&] { return Exists(target) && !Contents(target).empty(); })) << "nothing saved";
 
   std::wstring expected;
@@ -264,6 +231,47 @@ TEST_F(CleanerWindow, ShowLogFileListsTheRunAndSaveWritesItWithCrLf) {
   EXPECT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(threadId, &thread) && thread.hwndActive == cleaner_; }))
       << "the active window is " << ::testing::PrintToString(ClassNameOf(thread.hwndActive));
   EXPECT_TRUE(thread.hwndFocus == cleaner_ || ::IsChild(cleaner_, thread.hwndFocus));
+}
+
+// The lines of the log viewer that start with `prefix`, without it; the
+// viewer is closed again.
+std::vector<std::wstring> LogLinesAfter(HWND log, std::wstring_view prefix) {
+  std::vector<std::wstring> found;
+  for (const std::wstring& line : SplitLines(Text(RequireControl(log, LogWindowControlId(L"Memo1"))))) {
+    if (line.starts_with(prefix)) found.push_back(line.substr(prefix.size()));
+  }
+  Click(RequireControl(log, LogWindowControlId(L"BitBtn1")));
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(log); }));
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+TEST_F(CleanerWindow, PreviewListsWhatARunThenDeletesAndDeletesNothing) {
+  ASSERT_NE(cleaner_, nullptr);
+  PrepareTemporaryFolder();
+  Click(Named(L"BtnPreview"));
+  HWND log = App().WaitForWindow(L"TFormLog");
+  ASSERT_NE(log, nullptr) << "the preview did not show";
+  SaveScreenshot(L"cleaner-preview", log);
+  std::vector<std::wstring> skipped = LogLinesAfter(log, L"Skipped link: ");
+  ASSERT_TRUE(WaitUntil([] { return ::IsWindowEnabled(cleaner_) != FALSE; }));
+  Click(Named(L"BtnPreview"));
+  log = App().WaitForWindow(L"TFormLog");
+  ASSERT_NE(log, nullptr);
+  std::vector<std::wstring> listed = LogLinesAfter(log, L"Would delete: ");
+  EXPECT_THAT(skipped, ::testing::Contains(InTemp(L"filelink.doc")));
+  EXPECT_THAT(listed, ::testing::Contains(InTemp(L"sub\\deeper\\d.tmp")));
+  for (const wchar_t* name : {L"a.txt", L"b.log", L"sub\\c.tmp", L"sub\\deeper\\d.tmp"}) {
+    EXPECT_TRUE(Exists(InTemp(name))) << "the preview deleted " << Utf8FromWide(name);
+  }
+
+  ASSERT_TRUE(WaitUntil([] { return ::IsWindowEnabled(cleaner_) != FALSE; }));
+  PressAndWait(L"ButtonRun");
+  Click(Named(L"BtnLog"));
+  log = App().WaitForWindow(L"TFormLog");
+  ASSERT_NE(log, nullptr);
+  EXPECT_EQ(LogLinesAfter(log, L"Deleted: "), listed);
+  ASSERT_TRUE(WaitUntil([] { return ::IsWindowEnabled(cleaner_) != FALSE; }));
 }
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM list) {

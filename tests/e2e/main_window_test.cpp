@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "app/main_pages.h"
 #include "cleaner/cleaner_window.h"
+#include "core/text.h"
 #include "driver/driver.h"
+#include "support/temp_tree_win32.h"
 
 namespace teko::e2e {
 namespace {
@@ -48,7 +51,7 @@ TEST_F(TheMainWindow, TwelvePagesInOrder) {
 TEST_F(TheMainWindow, TheOtherFourWindowsExistHidden) {
   for (const wchar_t* name : {L"TFormCleaner", L"TFormSearch", L"TFormLog", L"TFormDateien"}) {
     HWND window = App().WaitForWindow(name, 5000, false);
-    ASSERT_NE(window, nullptr) << "no window of class " << testing::PrintToString(std::wstring(name));
+    ASSERT_NE(window, nullptr) << "no window of class " << ::testing::PrintToString(std::wstring(name));
     EXPECT_FALSE(::IsWindowVisible(window));
   }
 }
@@ -71,7 +74,7 @@ TEST_F(TheMainWindow, AboutShowsTheVersionTheResourceHolds) {
   HWND release = Named(L"LabelRelease");
   EXPECT_EQ(Text(release), L"RelNo");
   ShowPage(kPageAbout);
-  EXPECT_TRUE(WaitUntil([&] { return Text(release) == expected; })) << "shows " << testing::PrintToString(Text(release));
+  EXPECT_TRUE(WaitUntil([&] { return Text(release) == expected; })) << "shows " << ::testing::PrintToString(Text(release));
   EXPECT_EQ(Text(Named(L"LabelUrl")).empty(), false);
   SaveScreenshot(L"main-about", MainWindow());
 }
@@ -132,6 +135,64 @@ TEST_F(TheMainWindow, EveryPageCanBeShown) {
     SaveScreenshot(L"main-page-" + std::to_wstring(index) + L"-" + captions[static_cast<size_t>(index)], MainWindow());
   }
   ShowPage(kPageControl);
+}
+
+std::string EnvironmentText(const wchar_t* name) {
+  wchar_t value[MAX_PATH] = {};
+  DWORD length = ::GetEnvironmentVariableW(name, value, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? Utf8FromWide(value) : std::string();
+}
+
+// Ctrl+S anywhere in the main window: the three forms, each by its
+// extension whatever type is picked; the JSON against its schema and the
+// HTML in a browser, on the host.
+TEST_F(TheMainWindow, CtrlSSavesTheReportAsTextHtmlOrJson) {
+  const std::wstring folder = L"C:\\tekoreport";
+  testing::RunOnHost("rm -rf " + testing::ShellQuoted(testing::HostPath(folder)));
+  ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+  struct Save {
+    std::wstring typed;
+    int type;
+    std::wstring file;
+  };
+  for (const Save& save : {Save{L"report.txt", -1, L"report.txt"}, Save{L"report.json", 0, L"report.json"},
+                           Save{L"web.htm", 1, L"web.htm"}}) {
+    HWND dialog = nullptr;
+    {
+      HeldKey control(MainWindow(), VK_CONTROL);
+      PressKey(MainWindow(), 'S');
+      dialog = WaitForSaveDialog(App());
+    }
+    ASSERT_NE(dialog, nullptr) << "Ctrl+S opened no save dialog";
+    SaveAs(dialog, folder + L"\\" + save.typed, save.type);
+    std::wstring path = folder + L"\\" + save.file;
+    EXPECT_TRUE(WaitUntil([&] { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000))
+        << "nothing saved as " << Utf8FromWide(path);
+  }
+  EXPECT_TRUE(WaitUntil([] { return ::IsWindowEnabled(MainWindow()) != FALSE; }));
+
+  std::string text = testing::FileBytes(folder + L"\\report.txt");
+  EXPECT_TRUE(text.starts_with("Teko ")) << text.substr(0, 80);
+  for (const char* heading : {"\nSystem\n", "\nMainBoard\n", "\nProcess\n"}) EXPECT_NE(text.find(heading), std::string::npos);
+  EXPECT_TRUE(testing::FileBytes(folder + L"\\web.htm").starts_with("<!DOCTYPE html>"));
+
+  std::string json = testing::HostPath(folder + L"\\report.json");
+  std::string schema = EnvironmentText(L"TEKO_INVENTORY_SCHEMA");
+  EXPECT_EQ(testing::RunOnHost("/usr/bin/python3 -m jsonschema -i " + testing::ShellQuoted(json) + " " +
+                               testing::ShellQuoted(schema) + " >&2"),
+            0)
+      << "the saved JSON does not validate";
+  std::string shot = EnvironmentText(L"TEKO_SCREENSHOTS_UNIX") + "/report-saved-html.png";
+  std::string profile = testing::HostPath(folder) + "/browser";
+  EXPECT_EQ(testing::RunOnHost("chromium --headless --no-sandbox --disable-gpu --no-first-run "
+                               "--disable-background-networking --disable-component-update --disable-sync "
+                               "--user-data-dir=" + testing::ShellQuoted(profile) +
+                               " --window-size=1000,1400 --screenshot=" + testing::ShellQuoted(shot) + " " +
+                               testing::ShellQuoted("file://" + testing::HostPath(folder + L"\\web.htm")) +
+                               " 2>/dev/null"),
+            0)
+      << "the browser did not render the saved page";
+  testing::RunOnHost("rm -rf " + testing::ShellQuoted(testing::HostPath(folder)));
 }
 
 }  // namespace

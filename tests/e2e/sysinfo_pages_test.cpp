@@ -116,7 +116,7 @@ class SysinfoPages : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
     report_ =
-        ReportReader(RunConsoleProgram(L"tekoinfo.exe", L"--json --page System --page Folders --page Network").output)
+        ReportReader(RunConsoleProgram(L"tekoinfo.exe", L"--json-controls --page System --page Folders --page Network").output)
             .Pages();
     MainWindowSuite::SetUpTestSuite();
   }

@@ -1,7 +1,8 @@
 #pragma once
 // Register dumps in the raw form of the Debian `cpuid -1 -r` tool. The
-// first is this build machine's; the others are written after the register
-// values such processors report, with the deviations named at each dump.
+// first is an earlier build machine's; the others are written after the
+// register values such processors report, with the deviations named at each
+// dump. The recorded PCs of tests/data/cpuid are read from their files.
 
 namespace teko::dumps {
 
@@ -38,11 +39,20 @@ inline constexpr const char* kAmdPhenomII = R"(CPU:
 
 // Intel Core i7-8700: six cores, twelve threads. Leaf 2 holds descriptor FF
 // (see leaf 4) and TLB codes only; leaf 4 counts eight addressable cores.
+// Leaf 4's subleaves 1 to 3, leaf 7 and leaf 0xB are those of the recorded
+// i7-8700K (tests/data/cpuid/intel-coffee-lake.txt), the same die: 32 KB
+// level-1 code and data, 256 KB level 2, 12 MB level 3, 6 cores of 2 threads.
 inline constexpr const char* kIntelCoreI7_8700 = R"(CPU:
    0x00000000 0x00: eax=0x00000016 ebx=0x756e6547 ecx=0x6c65746e edx=0x49656e69
    0x00000001 0x00: eax=0x000906ea ebx=0x00100800 ecx=0x7ffafbbf edx=0xbfebfbff
    0x00000002 0x00: eax=0x76036301 ebx=0x00f0b5ff ecx=0x00000000 edx=0x00c30000
    0x00000004 0x00: eax=0x1c004121 ebx=0x01c0003f ecx=0x0000003f edx=0x00000000
+   0x00000004 0x01: eax=0x1c004122 ebx=0x01c0003f ecx=0x0000003f edx=0x00000000
+   0x00000004 0x02: eax=0x1c004143 ebx=0x00c0003f ecx=0x000003ff edx=0x00000000
+   0x00000004 0x03: eax=0x1c03c163 ebx=0x03c0003f ecx=0x00002fff edx=0x00000006
+   0x00000007 0x00: eax=0x00000000 ebx=0x029c6fbf ecx=0x40000000 edx=0x00000000
+   0x0000000b 0x00: eax=0x00000001 ebx=0x00000002 ecx=0x00000100 edx=0x00000000
+   0x0000000b 0x01: eax=0x00000004 ebx=0x0000000c ecx=0x00000201 edx=0x00000000
    0x80000000 0x00: eax=0x80000008 ebx=0x00000000 ecx=0x00000000 edx=0x00000000
    0x80000001 0x00: eax=0x00000000 ebx=0x00000000 ecx=0x00000121 edx=0x2c100800
    0x80000002 0x00: eax=0x65746e49 ebx=0x2952286c ecx=0x726f4320 edx=0x4d542865

@@ -48,8 +48,8 @@ class FakeSystemStatusApi final : public SystemStatusApi {
 
 class FakeTopology final : public ProcessorTopology {
  public:
-  std::optional<unsigned> cores = 6;
-  std::optional<unsigned> CoresPerPackage() override { return cores; }
+  std::optional<PlatformCores> cores = PlatformCores{6, 12};
+  std::optional<PlatformCores> CoresPerPackage() override { return cores; }
 };
 
 struct FakeProcessor {

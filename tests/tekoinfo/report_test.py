@@ -3,22 +3,18 @@
 every page, --page, --version-info, --help and bad arguments. Usage: report_test.py TEKOINFO_EXE (Wine
 environment set)."""
 import json
-import subprocess
 import sys
+
+import tekoinfo_run
+from tekoinfo_run import check, finish
 
 EXE = sys.argv[1]
 PAGES = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM", "Process"]
 ORDER = ["System", "CPU", "Folders", "Network", "Memory", "Display", "APM", "Bios", "MainBoard", "Process"]
-failures = []
 
 
 def run(*arguments):
-    return subprocess.run(["wine", EXE, *arguments], capture_output=True, timeout=120)
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
+    return tekoinfo_run.run(EXE, *arguments)
 
 
 every = run("--json-controls")
@@ -91,7 +87,4 @@ for bad in (["--verbose"], ["--page"], ["--page", "Nowhere"], ["System"], ["--ve
     check(result.returncode == 2, f"{bad}: exit code {result.returncode}")
     check(b"Usage: tekoinfo" in result.stderr and not result.stdout, f"{bad}: usage on stderr only")
 
-for failure in failures:
-    print("FAILED:", failure)
-print(f"{len(failures)} failures")
-sys.exit(1 if failures else 0)
+finish()

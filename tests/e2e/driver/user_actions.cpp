@@ -122,6 +122,26 @@ void PressKey(HWND window, UINT virtualKey) {
   ::PostMessageW(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (1u << 30) | (1u << 31));
 }
 
+// Attached, the two threads share one keyboard state.
+HeldKey::HeldKey(HWND window, UINT virtualKey)
+    : thread_(::GetWindowThreadProcessId(window, nullptr)),
+      key_(virtualKey),
+      attached_(::AttachThreadInput(::GetCurrentThreadId(), thread_, TRUE) != FALSE) {
+  Set(true);
+}
+
+HeldKey::~HeldKey() {
+  Set(false);
+  if (attached_) ::AttachThreadInput(::GetCurrentThreadId(), thread_, FALSE);
+}
+
+void HeldKey::Set(bool down) {
+  BYTE state[256] = {};
+  ::GetKeyboardState(state);
+  state[key_] = down ? 0x80 : 0;
+  ::SetKeyboardState(state);
+}
+
 std::vector<std::wstring> TabCaptions(HWND tab) {
   RemoteProcess process(tab);
   constexpr size_t kTextChars = 256;

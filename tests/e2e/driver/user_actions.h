@@ -30,6 +30,22 @@ void TypeText(HWND edit, std::wstring_view text);
 // A key pressed while the window has the focus (sent to its thread's queue).
 void PressKey(HWND window, UINT virtualKey);
 
+// A key (Ctrl, Shift) held down for the window's thread while this lives,
+// so that keys pressed meanwhile come with it.
+class HeldKey {
+ public:
+  HeldKey(HWND window, UINT virtualKey);
+  HeldKey(const HeldKey&) = delete;
+  HeldKey& operator=(const HeldKey&) = delete;
+  ~HeldKey();
+
+ private:
+  void Set(bool down);
+  DWORD thread_;
+  UINT key_;
+  bool attached_;
+};
+
 // Tab controls: the captions, the selected index, and a click on a tab.
 std::vector<std::wstring> TabCaptions(HWND tab);
 int SelectedTab(HWND tab);

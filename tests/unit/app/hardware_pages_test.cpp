@@ -44,14 +44,26 @@ TEST_F(HardwarePages, CpuPageWritesThirteenValuesInOrder) {
   EXPECT_EQ(sink.Text(L"LabelModel"), L"Intel");
   EXPECT_EQ(sink.Text(L"LabelCore"), L"6");
   EXPECT_EQ(sink.Text(L"LabelGHZ"), L"2.40 GHZ");
-  EXPECT_EQ(sink.Text(L"LabelCCache"), L"0");
+  EXPECT_EQ(sink.Text(L"LabelCCache"), L"32");
+  EXPECT_EQ(sink.Text(L"LabelDCache"), L"32");
   EXPECT_EQ(sink.Text(L"LabelL2"), L"256");
+  EXPECT_EQ(sink.Text(L"LabelL3"), L"12288");
   EXPECT_EQ(sink.Visible(L"Image64bit1"), 1);
   EXPECT_EQ(sink.Visible(L"Image64Bit0"), 0);
   EXPECT_EQ(sink.Visible(L"ImageNow1"), 0);
   EXPECT_EQ(sink.Visible(L"ImageNow0"), 1);
   EXPECT_EQ(sink.Text(L"LabelVendor"), L"GenuineIntel");
-  EXPECT_EQ(fakes.processor.clock.passes(), 13 * 3);  // every read measures the clock
+  EXPECT_EQ(fakes.processor.clock.passes(), 14 * 3);  // every read measures the clock, the core split's too
+}
+
+// A hybrid processor shows its split beside the count, as the platform tells it.
+TEST_F(HardwarePages, CpuPageShowsAHybridProcessorsSplit) {
+  fakes.processor.topology.cores = PlatformCores{16, 24, 8, 8};
+  FillProcessorValues(sources, sink);
+  EXPECT_EQ(sink.Text(L"LabelCore"), L"16 (8P + 8E)");
+  fakes.processor.topology.cores = PlatformCores{6, 12};
+  FillProcessorValues(sources, sink);
+  EXPECT_EQ(sink.Text(L"LabelCore"), L"6");
 }
 
 TEST_F(HardwarePages, ClockInGigahertzWithTheUsersSeparator) {

@@ -50,6 +50,22 @@ TEST(ReportArguments, VersionInfoTakesFilesAndStandsAlone) {
             L"--version-info goes without a format and --page");
 }
 
+TEST(ReportArguments, CpuidDumpTakesFilesWithJsonOnly) {
+  ParsedArguments parsed = Parse({L"--cpuid-dump", L"a.txt", L"b.txt", L"--json-controls"});
+  EXPECT_EQ(parsed.error, L"");
+  EXPECT_EQ(parsed.request.cpuidDumps, (std::vector<std::wstring>{L"a.txt", L"b.txt"}));
+  EXPECT_EQ(parsed.request.format, ReportFormat::JsonControls);
+  EXPECT_EQ(Parse({L"--cpuid-dump"}).error, L"--cpuid-dump needs FILE...");
+  EXPECT_EQ(Parse({L"--cpuid-dump", L"a.txt", L"--json"}).error,
+            L"--cpuid-dump prints rows: --json-controls or --html, not --json");
+  EXPECT_EQ(Parse({L"--cpuid-dump", L"a.txt", L"--page", L"CPU"}).error,
+            L"--cpuid-dump goes without --page: it prints the CPU page");
+  EXPECT_EQ(Parse({L"--cpuid-dump", L"a.txt", L"--version-info", L"b.exe"}).error,
+            L"--version-info goes without --cpuid-dump");
+  EXPECT_EQ(Parse({L"--cleaner-preview", L"--cpuid-dump", L"a.txt"}).error,
+            L"--cleaner-preview goes without --cpuid-dump");
+}
+
 TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) {
   ParsedArguments plain = Parse({L"--cleaner-preview"});
   EXPECT_EQ(plain.error, L"");
@@ -75,7 +91,7 @@ TEST(ReportArguments, CleanerPreviewStartsWithTheWindowsDefaultsAndStandsAlone) 
 TEST(ReportArguments, UsageNamesEveryOptionAndPage) {
   std::wstring usage = ReportUsage(kPages);
   for (std::wstring_view part : {L"--json", L"--page NAME", L"--version-info FILE...", L"--help",
-                                 L"--cleaner-preview", L"--prefetch", L"--no-browser-history",
+                                 L"--cleaner-preview", L"--prefetch", L"--no-browser-history", L"--cpuid-dump FILE...",
                                  L"System Folders Network"}) {
     EXPECT_NE(usage.find(part), std::wstring::npos) << usage;
   }

@@ -14,7 +14,7 @@ using testing::FakeTopology;
 
 FakeTopology Topology(std::optional<unsigned> cores) {
   FakeTopology topology;
-  topology.cores = cores;
+  topology.cores = cores ? std::optional<PlatformCores>(PlatformCores{*cores}) : std::nullopt;
   return topology;
 }
 
@@ -37,7 +37,9 @@ void ExpectNoLeafAboveMaxima(const RecordedCpuid& recorded) {
   }
 }
 
-TEST(IdentifyProcessor, AmdEpycOfThisMachine) {
+// Leaf 0x8000001D is not in this dump although the processor offers it:
+// the sizes come from leaves 0x80000005 and 0x80000006.
+TEST(IdentifyProcessor, AmdEpycOfAnEarlierBuildMachine) {
   auto cpuid = RecordedCpuid::FromDump(dumps::kAmdEpycVirtual);
   TProcessorRecord r = Identify(cpuid);
   EXPECT_TRUE(r.HasInstruction);
@@ -56,6 +58,7 @@ TEST(IdentifyProcessor, AmdEpycOfThisMachine) {
   EXPECT_EQ(r.L2Cache, 1024u);
   EXPECT_EQ(r.L3Cache, 320u);  // whole MB, from 640 units of 512 KB
   EXPECT_EQ(r.PhysicalCore, 2);
+  EXPECT_EQ(r.CoreOrigin, CoreCountOrigin::TopologyLeaves);  // leaf 0x8000001E answers one thread a core
   EXPECT_TRUE(r.HyperThreadingTechnology);  // bit 28, set by every multi-core AMD processor
   EXPECT_EQ(r.LogicalCore, 2);
   EXPECT_TRUE(r.MMX);
@@ -94,41 +97,79 @@ TEST(IdentifyProcessor, AmdWithoutExtendedLeavesTakesTheFallbackName) {
   ExpectNoLeafAboveMaxima(cpuid);
 }
 
-TEST(IdentifyProcessor, IntelWithDescriptorFFTakesLevel2FromTheExtendedLeaf) {
+// Descriptor FF sends the decoder to leaf 4 for every cache; leaf 0xB counts
+// the cores and threads.
+TEST(IdentifyProcessor, IntelWithDescriptorFFTakesItsCachesFromLeaf4) {
   auto cpuid = RecordedCpuid::FromDump(dumps::kIntelCoreI7_8700);
   TProcessorRecord r = Identify(cpuid);
   EXPECT_EQ(r.CPUType, cpuIntel);
   EXPECT_EQ(Manufacturer(r), L"Intel");
   EXPECT_EQ(Name(r), L"Intel(R) Core(TM) i7-8700 CPU @ 3.20GHz");
-  EXPECT_EQ(r.L1CodeCache, 0u);
-  EXPECT_EQ(r.L1DataCache, 0u);
+  EXPECT_EQ(r.L1CodeCache, 32u);
+  EXPECT_EQ(r.L1DataCache, 32u);
   EXPECT_EQ(r.L2Cache, 256u);
-  EXPECT_EQ(r.L3Cache, 0u);
+  EXPECT_EQ(r.L3Cache, 12288u);
   EXPECT_EQ(r.Family, 6);
   EXPECT_EQ(r.Model, 0xE);
   EXPECT_EQ(r.ModelExt, 9);
   EXPECT_EQ(r.Stepping, 0xA);
   EXPECT_TRUE(r.HyperThreadingTechnology);
-  EXPECT_EQ(r.LogicalCore, 16);
+  EXPECT_EQ(r.PhysicalCore, 6);
+  EXPECT_EQ(r.LogicalCore, 12);
+  EXPECT_EQ(r.CoreOrigin, CoreCountOrigin::TopologyLeaves);
+  EXPECT_FALSE(r.Hybrid);
   EXPECT_TRUE(r.Is64Bits);
   EXPECT_TRUE(r.MMX);
   EXPECT_FALSE(r.Ex3DNow);
   EXPECT_TRUE(r.SSE.Contains(TSSESupport::avx));
   ExpectNoLeafAboveMaxima(cpuid);
+
+  // Leaf 2 alone (no leaf 4 below the highest standard leaf) finds no level 1 or 3.
+  cpuid.Set(0, 0, {3, 0x756e6547, 0x6c65746e, 0x49656e69});
+  r = Identify(cpuid);
+  EXPECT_EQ(r.L1CodeCache, 0u);
+  EXPECT_EQ(r.L1DataCache, 0u);
+  EXPECT_EQ(r.L2Cache, 256u);
+  EXPECT_EQ(r.L3Cache, 0u);
+}
+
+// A cache leaf 4 lists twice is counted once; a cache it does not list keeps
+// what leaf 2 and leaf 0x80000006 gave.
+TEST(IdentifyProcessor, Leaf4NeverAddsACacheTwice) {
+  auto cpuid = RecordedCpuid::FromDump(dumps::kIntelCoreI7_8700);
+  cpuid.Set(4, 3, {0x1c004143, 0x01c0003f, 0x000007ff, 0});  // a second level 2 of 1 MB
+  cpuid.Set(4, 4, {0x1c03c163, 0x03c0003f, 0x00002fff, 6});
+  TProcessorRecord r = Identify(cpuid);
+  EXPECT_EQ(r.L2Cache, 256u);
+  EXPECT_EQ(r.L3Cache, 12288u);
+  cpuid.Set(4, 1, {});  // the list ends after level-1 data
+  r = Identify(cpuid);
+  EXPECT_EQ(r.L1DataCache, 32u);
+  EXPECT_EQ(r.L1CodeCache, 0u);
+  EXPECT_EQ(r.L2Cache, 256u);  // leaf 0x80000006
+  EXPECT_EQ(r.L3Cache, 0u);
 }
 
 TEST(IdentifyProcessor, CoreCountComesFromThePlatformWhereItHasOne) {
   auto cpuid = RecordedCpuid::FromDump(dumps::kIntelCoreI7_8700);
-  EXPECT_EQ(Identify(cpuid).PhysicalCore, 8);  // leaf 4 counts addressable IDs, not cores
+  cpuid.Set(0xB, 0, {});  // without the topology leaf, leaf 4's addressable IDs
+  cpuid.Set(0xB, 1, {});
+  EXPECT_EQ(Identify(cpuid).PhysicalCore, 8);
+  EXPECT_EQ(Identify(cpuid).LogicalCore, 16);  // leaf 1's addressable IDs
+  EXPECT_EQ(Identify(cpuid).CoreOrigin, CoreCountOrigin::Addressable);
 
   FakeTopology six = Topology(6u);
   EXPECT_EQ(Identify(cpuid, &six).PhysicalCore, 6);
+  EXPECT_EQ(Identify(cpuid, &six).CoreOrigin, CoreCountOrigin::Platform);
   FakeTopology unknown = Topology(std::nullopt);
   EXPECT_EQ(Identify(cpuid, &unknown).PhysicalCore, 8);
   FakeTopology none = Topology(0u);
   EXPECT_EQ(Identify(cpuid, &none).PhysicalCore, 8);
   FakeTopology huge = Topology(300u);
   EXPECT_EQ(Identify(cpuid, &huge).PhysicalCore, 255);
+  FakeTopology twelve = six;
+  twelve.cores->logical = 12;
+  EXPECT_EQ(Identify(cpuid, &twelve).LogicalCore, 12);
 
   auto amd = RecordedCpuid::FromDump(dumps::kAmdPhenomII);
   FakeTopology two = Topology(2u);

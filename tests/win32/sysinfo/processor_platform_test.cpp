@@ -26,12 +26,14 @@ TEST(Win32ProcessorPlatform, IdentifiesThisProcessorWithAMeasuredClock) {
 
 TEST(Win32ProcessorPlatform, CoresLieBetweenOneAndTheLogicalProcessors) {
   Win32ProcessorTopology topology;
-  auto cores = topology.CoresPerPackage();
-  ASSERT_TRUE(cores.has_value());
+  auto counts = topology.CoresPerPackage();
+  ASSERT_TRUE(counts.has_value());
   SYSTEM_INFO info;
   ::GetSystemInfo(&info);
-  EXPECT_GE(*cores, 1u);
-  EXPECT_LE(*cores, info.dwNumberOfProcessors);
+  EXPECT_GE(counts->cores, 1u);
+  EXPECT_LE(counts->cores, counts->logical);
+  EXPECT_LE(counts->logical, info.dwNumberOfProcessors);
+  EXPECT_EQ(counts->performance + counts->efficient == counts->cores, counts->performance > 0);
 }
 
 TEST(Win32ProcessorPlatform, PerformanceCounterRuns) {
