@@ -15,7 +15,7 @@
 #include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
-#include "ui/control_sink.h"
+#include "app/control_sink_win32.h"
 #include "wmi/wmi_service_win32.h"
 
 namespace teko {
@@ -104,7 +104,7 @@ void TFormSysInfo::RefreshActivePage() {
   int index = pages_.ActiveIndex();
   tools_->PageShown(index);
   if (const InfoPage* page = FindInfoPage(index)) {
-    ui::ControlSink sink(controls());
+    ControlSink sink(controls());
     page->fill(sources_, sink);
     return;
   }
@@ -132,7 +132,7 @@ void TFormSysInfo::BindProcessPage() {
 }
 
 void TFormSysInfo::ComboBox1Select() {
-  ui::ControlSink sink(controls());
+  ControlSink sink(controls());
   ShowMemoryModule(sources_.memoryModules, controls().ItemIndex(kBankList), sink);
 }
 

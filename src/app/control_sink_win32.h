@@ -4,11 +4,11 @@
 #include "app/page_sink.h"
 #include "ui/controls.h"
 
-namespace teko::ui {
+namespace teko {
 
 class ControlSink final : public PageSink {
  public:
-  explicit ControlSink(ControlSet& controls) : controls_(controls) {}
+  explicit ControlSink(ui::ControlSet& controls) : controls_(controls) {}
   void SetText(std::wstring_view control, std::wstring_view text) override;
   void AppendText(std::wstring_view control, std::wstring_view text) override;
   void ShowYesNo(std::wstring_view yesControl, std::wstring_view noControl, bool yes) override;
@@ -19,7 +19,7 @@ class ControlSink final : public PageSink {
   void SelectItem(std::wstring_view control, int index) override;
 
  private:
-  ControlSet& controls_;
+  ui::ControlSet& controls_;
 };
 
-}  // namespace teko::ui
+}  // namespace teko

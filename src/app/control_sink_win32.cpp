@@ -1,6 +1,6 @@
-#include "ui/control_sink.h"
+#include "app/control_sink_win32.h"
 
-namespace teko::ui {
+namespace teko {
 
 void ControlSink::SetText(std::wstring_view control, std::wstring_view text) {
   controls_.SetText(control, text);
@@ -31,8 +31,8 @@ void ControlSink::ShowOneOf(std::span<const std::wstring_view> controls, int ind
 }
 
 void ControlSink::SetLines(std::wstring_view control, std::span<const std::wstring> lines) {
-  const ControlSpec* design = controls_.SpecOfId(controls_.Id(control));
-  if (design && design->kind == ControlKind::Memo) {
+  const ui::ControlSpec* design = controls_.SpecOfId(controls_.Id(control));
+  if (design && design->kind == ui::ControlKind::Memo) {
     controls_.SetLines(control, lines);
   } else {
     controls_.SetItems(control, lines);
@@ -45,4 +45,4 @@ void ControlSink::SelectItem(std::wstring_view control, int index) {
   controls_.Repaint(control);
 }
 
-}  // namespace teko::ui
+}  // namespace teko
