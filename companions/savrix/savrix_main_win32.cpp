@@ -10,8 +10,8 @@
 
 #include "core/text.h"
 #include "platform/handles_win32.h"
-#include "tools/restore_point_service_win32.h"
-#include "tools/restore_points.h"
+#include "system/restore_point_service_win32.h"
+#include "system/restore_points.h"
 #include "ui/message_box.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "app/main_pages.h"
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
-#include "process/process_snapshot_win32.h"
+#include "system/process_snapshot_win32.h"
 
 namespace teko {
 

@@ -7,7 +7,7 @@
 
 #include "app/info_report.h"
 #include "process/process_report.h"
-#include "process/process_snapshot.h"
+#include "system/process_snapshot.h"
 
 namespace teko {
 

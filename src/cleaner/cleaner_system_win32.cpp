@@ -4,11 +4,11 @@
 
 #include "core/os_error.h"
 #include "platform/user_locale_win32.h"
-#include "process/process_names.h"
-#include "process/process_snapshot_win32.h"
+#include "system/process_names.h"
+#include "system/process_snapshot_win32.h"
 #include "sysinfo/version_resource_source_win32.h"
-#include "tools/clipboard_win32.h"
-#include "tools/recycle_bin_win32.h"
+#include "system/clipboard_win32.h"
+#include "system/recycle_bin_win32.h"
 #include "ui/application.h"
 
 namespace teko {

@@ -11,7 +11,7 @@
 #include "cleaner/url_cache_win32.h"
 #include "platform/file_system_win32.h"
 #include "sysinfo/computer_info.h"
-#include "tools/system_actions_win32.h"
+#include "system/system_actions_win32.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
 

@@ -1,7 +1,7 @@
 #include "cleaner/restore_clearing.h"
 
 #include "cleaner/cleaner_figures.h"
-#include "tools/restore_points.h"
+#include "system/restore_points.h"
 
 namespace teko {
 

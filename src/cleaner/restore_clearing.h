@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cleaner/cleaner_system.h"
-#include "tools/system_actions.h"
+#include "system/system_actions.h"
 
 namespace teko {
 

@@ -1,7 +1,7 @@
 #include "process/process_details.h"
 
 #include "core/os_error.h"
-#include "process/process_names.h"
+#include "system/process_names.h"
 
 namespace teko {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "process/process_snapshot.h"
+#include "system/process_snapshot.h"
 #include "sysinfo/version_resource_source.h"
 
 namespace teko {

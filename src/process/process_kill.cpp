@@ -1,6 +1,6 @@
 #include "process/process_kill.h"
 
-#include "process/process_names.h"
+#include "system/process_names.h"
 
 namespace teko {
 

@@ -3,7 +3,7 @@
 // that executable ends.
 #include <string_view>
 
-#include "process/process_snapshot.h"
+#include "system/process_snapshot.h"
 
 namespace teko {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
-#include "process/process_snapshot.h"
+#include "system/process_snapshot.h"
 #include "sysinfo/version_resource_source.h"
 
 namespace teko {

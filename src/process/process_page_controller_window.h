@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "process/process_page.h"
-#include "process/process_snapshot_win32.h"
+#include "system/process_snapshot_win32.h"
 #include "sysinfo/version_resource_source_win32.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"

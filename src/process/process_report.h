@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "process/process_snapshot.h"
+#include "system/process_snapshot.h"
 
 namespace teko {
 

@@ -1,7 +1,7 @@
 #include "tools/desktop_utilities_win32.h"
 
-#include "tools/clipboard_win32.h"
-#include "tools/recycle_bin_win32.h"
+#include "system/clipboard_win32.h"
+#include "system/recycle_bin_win32.h"
 #include "tools/screenshot_win32.h"
 
 namespace teko {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/dialogs.h"
-#include "tools/shell_executor.h"
+#include "system/shell_executor.h"
 
 namespace teko {
 

@@ -2,7 +2,7 @@
 // Starting the system's own dialogs and programs through the shell.
 #include <string_view>
 
-#include "tools/shell_executor.h"
+#include "system/shell_executor.h"
 
 namespace teko {
 

@@ -11,8 +11,8 @@
 #include "tools/desktop_utilities_win32.h"
 #include "tools/drive_tools_win32.h"
 #include "tools/host_resolver_win32.h"
-#include "tools/shell_executor_win32.h"
-#include "tools/system_actions_win32.h"
+#include "system/shell_executor_win32.h"
+#include "system/system_actions_win32.h"
 #include "ui/drive_list.h"
 #include "ui/message_box.h"
 

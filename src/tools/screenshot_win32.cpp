@@ -1,7 +1,7 @@
 #include "tools/screenshot_win32.h"
 
 #include "platform/handles_win32.h"
-#include "tools/clipboard_win32.h"
+#include "system/clipboard_win32.h"
 
 namespace teko {
 

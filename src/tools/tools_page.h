@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "platform/dialogs.h"
-#include "tools/restore_points.h"
-#include "tools/shell_executor.h"
-#include "tools/system_actions.h"
+#include "system/restore_points.h"
+#include "system/shell_executor.h"
+#include "system/system_actions.h"
 
 namespace teko {
 

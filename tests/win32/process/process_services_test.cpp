@@ -10,7 +10,7 @@
 #include "platform/module_path_win32.h"
 #include "process/process_details.h"
 #include "process/process_kill.h"
-#include "process/process_snapshot_win32.h"
+#include "system/process_snapshot_win32.h"
 
 namespace teko {
 namespace {

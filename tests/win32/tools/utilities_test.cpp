@@ -7,8 +7,8 @@
 
 #include "support/clipboard_win32.h"
 #include "support/recycle_bin_win32.h"
-#include "tools/clipboard_win32.h"
-#include "tools/recycle_bin_win32.h"
+#include "system/clipboard_win32.h"
+#include "system/recycle_bin_win32.h"
 #include "tools/screenshot_win32.h"
 #include "ui/application.h"
 #include "ui/clipboard_viewer.h"

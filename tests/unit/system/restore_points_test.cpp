@@ -1,4 +1,4 @@
-#include "tools/restore_points.h"
+#include "system/restore_points.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

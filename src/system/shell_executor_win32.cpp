@@ -1,4 +1,4 @@
-#include "tools/shell_executor_win32.h"
+#include "system/shell_executor_win32.h"
 
 #include <shellapi.h>
 

@@ -7,9 +7,9 @@
 #include "platform/module_path_win32.h"
 #include "sysinfo/system_api.h"
 #include "sysinfo/win32_seams.h"
-#include "tools/shell_executor_win32.h"
-#include "tools/system_exit.h"
-#include "tools/system_exit_win32.h"
+#include "system/shell_executor_win32.h"
+#include "system/system_exit.h"
+#include "system/system_exit_win32.h"
 
 namespace teko {
 namespace {

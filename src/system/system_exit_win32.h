@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/system_exit.h"
+#include "system/system_exit.h"
 
 namespace teko {
 

@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "sysinfo/os_version_info.h"
-#include "tools/shell_executor_win32.h"
-#include "tools/system_actions.h"
-#include "tools/system_exit_win32.h"
+#include "system/shell_executor_win32.h"
+#include "system/system_actions.h"
+#include "system/system_exit_win32.h"
 
 namespace teko {
 

@@ -1,4 +1,4 @@
-#include "process/process_names.h"
+#include "system/process_names.h"
 
 #include "core/paths.h"
 #include "core/text.h"

@@ -1,8 +1,8 @@
-#include "tools/system_exit_win32.h"
+#include "system/system_exit_win32.h"
 
 #include <windows.h>
 
-#include "tools/privilege.h"
+#include "system/privilege.h"
 
 namespace teko {
 

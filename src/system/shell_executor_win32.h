@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "tools/shell_executor.h"
+#include "system/shell_executor.h"
 
 namespace teko {
 

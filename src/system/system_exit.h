@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "tools/shell_executor.h"
+#include "system/shell_executor.h"
 
 namespace teko {
 

@@ -1,4 +1,4 @@
-#include "tools/clipboard_win32.h"
+#include "system/clipboard_win32.h"
 
 #include <cstring>
 

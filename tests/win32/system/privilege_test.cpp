@@ -1,4 +1,4 @@
-#include "tools/privilege.h"
+#include "system/privilege.h"
 
 #include <windows.h>
 

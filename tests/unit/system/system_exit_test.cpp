@@ -1,4 +1,4 @@
-#include "tools/system_exit.h"
+#include "system/system_exit.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tools/recycle_bin_win32.h"
+#include "system/recycle_bin_win32.h"
 
 #include "platform/handles_win32.h"
 #include "platform/os_error_win32.h"

@@ -1,4 +1,4 @@
-#include "tools/restore_point_service_win32.h"
+#include "system/restore_point_service_win32.h"
 
 #include <windows.h>
 #include <srrestoreptapi.h>

@@ -1,5 +1,5 @@
 #pragma once
-#include "process/process_snapshot.h"
+#include "system/process_snapshot.h"
 
 namespace teko {
 

@@ -1,4 +1,4 @@
-#include "tools/system_actions_win32.h"
+#include "system/system_actions_win32.h"
 
 namespace teko {
 

@@ -1,4 +1,4 @@
-#include "process/process_snapshot_win32.h"
+#include "system/process_snapshot_win32.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -6,7 +6,7 @@
 #include "core/text.h"
 #include "platform/handles_win32.h"
 #include "platform/os_error_win32.h"
-#include "tools/privilege.h"
+#include "system/privilege.h"
 
 namespace teko {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/restore_points.h"
+#include "system/restore_points.h"
 
 namespace teko {
 
