@@ -72,14 +72,14 @@ std::optional<uint32_t> Win32FileSystem::Attributes(std::wstring_view path) cons
 
 uint32_t Win32FileSystem::VerifyListedFile(std::wstring_view path) const {
   uint32_t error = 0;
-  return OpenListedEntry(path, EntryKind::File, 0, kShareAll, error) ? 0 : error;
+  return OpenListedEntry(path, 0, kShareAll, error) ? 0 : error;
 }
 
 // A file another program holds open fails here as it would in the
 // platform's own delete call.
 uint32_t Win32FileSystem::RemoveFile(std::wstring_view path) {
   uint32_t error = 0;
-  FileHandle file = OpenListedEntry(path, EntryKind::File, DELETE, kShareAll, error);
+  FileHandle file = OpenListedEntry(path, DELETE, kShareAll, error);
   return file ? DeleteWhenClosed(file.get()) : error;
 }
 

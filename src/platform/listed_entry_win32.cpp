@@ -68,7 +68,7 @@ uint32_t LastErrorOr(uint32_t fallback) {
 
 }  // namespace
 
-FileHandle OpenListedEntry(std::wstring_view path, EntryKind kind, DWORD access, DWORD share, uint32_t& error) {
+FileHandle OpenListedEntry(std::wstring_view path, DWORD access, DWORD share, uint32_t& error) {
   FileHandle entry = Open(path, access | FILE_READ_ATTRIBUTES, share, FILE_FLAG_OPEN_REPARSE_POINT);
   if (!entry) {
     error = ::GetLastError();
@@ -79,9 +79,8 @@ FileHandle OpenListedEntry(std::wstring_view path, EntryKind kind, DWORD access,
     error = LastErrorOr(kErrorAccessDenied);
     return {};
   }
-  bool folder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  if (folder != (kind == EntryKind::Folder)) {
-    error = folder ? ERROR_ACCESS_DENIED : ERROR_DIRECTORY;
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    error = ERROR_ACCESS_DENIED;
     return {};
   }
   // The folder may be reached through links (a substituted drive, a

@@ -72,7 +72,7 @@ std::optional<ShredFileFacts> Win32ShredFiles::Facts(std::wstring_view path) con
 }
 
 std::unique_ptr<ShredTarget> Win32ShredFiles::OpenExclusive(std::wstring_view path, uint32_t& error) {
-  FileHandle file = OpenListedEntry(path, EntryKind::File, GENERIC_READ | GENERIC_WRITE | DELETE, 0, error);
+  FileHandle file = OpenListedEntry(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, error);
   if (!file) return nullptr;
   return std::make_unique<Win32ShredTarget>(std::move(file));
 }
