@@ -199,10 +199,12 @@ TEST_F(FirefoxProfileTest, PrefersTheDefaultProfile) {
   EXPECT_EQ(PickFirefoxProfile(fs, profiles), profiles + L"\\abc.default");
 }
 
-TEST_F(FirefoxProfileTest, ElseTakesTheLastInCaseBlindOrder) {
+TEST_F(FirefoxProfileTest, ElseTakesTheLastInCaseBlindOrderAndNeverALink) {
   fs.AddFolder(profiles + L"\\b");
   fs.AddFolder(profiles + L"\\A");
   fs.AddFile(profiles + L"\\z.default.txt");
+  fs.AddFolder(L"C:\\Elsewhere");
+  fs.AddLink(profiles + L"\\c.default", L"C:\\Elsewhere");
   EXPECT_EQ(PickFirefoxProfile(fs, profiles), profiles + L"\\b");
 }
 
