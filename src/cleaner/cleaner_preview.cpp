@@ -27,6 +27,7 @@ constexpr CleanerLogPrefixes kPreviewPrefixes = {
     L"Would fail (read-only): ",
     L"Cannot list, rule ends: ",
     kCleanerLogPrefixes[static_cast<size_t>(CleanerLogKind::SkippedLink)],
+    kCleanerLogPrefixes[static_cast<size_t>(CleanerLogKind::KeptBookmarks)],
 };
 
 }  // namespace

@@ -11,6 +11,10 @@ namespace {
 
 bool IsGone(uint32_t error) { return error == kErrorFileNotFound || error == kErrorPathNotFound; }
 
+// Firefox keeps the bookmarks in the same file as the history: whatever
+// rule names it, deleting it would lose them.
+bool HoldsBookmarks(std::wstring_view path) { return EqualsIgnoringAsciiCase(ExtractFileName(path), L"places.sqlite"); }
+
 }  // namespace
 
 void DeletionEngine::StartRun() {
@@ -110,6 +114,10 @@ void DeletionEngine::DeleteOneFile(std::wstring_view path) {
 }
 
 void DeletionEngine::Delete(const std::wstring& path, const std::wstring& logged, uint64_t size) {
+  if (HoldsBookmarks(path)) {
+    log_.push_back({CleanerLogKind::KeptBookmarks, logged});
+    return;
+  }
   uint32_t error = files_.RemoveFile(path);
   if (error == 0) {
     totals_.DeletedByteTotal += size;

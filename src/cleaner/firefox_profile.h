@@ -8,8 +8,9 @@
 namespace teko {
 
 // The browser profile folder to clean below a "Profiles" folder: the first
-// subfolder, in name order without regard to case, whose name contains
-// ".default"; else the last subfolder; else the Profiles folder itself.
+// subfolder that is no link, in name order without regard to case, whose
+// name contains ".default"; else the last such subfolder; else the
+// Profiles folder itself.
 // Nothing when the Profiles folder is not there. Only the Profiles
 // folder's own subfolders can be chosen: a ".default" higher up in the
 // path (a user called "max.default") must not turn the user's own folder

@@ -85,6 +85,11 @@ constexpr LocationRow kLocations[] = {
     {B::Profile, kChromeGerman, L"\\Cookies", C::Browser},
     {B::Profile, L"\\Lokale Einstellungen\\Anwendungsdaten\\Google\\Chrome\\User Data\\", L"\\*.tmp", C::Browser},
     {B::Windows, L"\\Prefetch", L"\\*.*", C::Prefetch},
+    // Where today's Windows keeps the crash dumps and error reports of
+    // the user's programs.
+    {B::LocalAppData, L"\\CrashDumps", L"\\*.dmp", C::Always},
+    {B::LocalAppData, L"\\Microsoft\\Windows\\WER\\ReportArchive", L"\\*.* /u", C::Always},
+    {B::LocalAppData, L"\\Microsoft\\Windows\\WER\\ReportQueue", L"\\*.* /u", C::Always},
 };
 
 constexpr IndexFileRow kIndexFiles[] = {

@@ -14,6 +14,7 @@ enum class RuleBase : uint8_t {
   Temp,
   CommonFiles,
   AppData,
+  LocalAppData,
   InternetCache,
   Cookies,
   History,

@@ -49,6 +49,7 @@ RuleBases ResolveRuleBases(const RuleListInputs& inputs, const FileSystem& files
   set(RuleBase::Temp, Defined(inputs.temp));
   set(RuleBase::CommonFiles, Defined(inputs.commonFiles));
   set(RuleBase::AppData, Defined(inputs.appData));
+  set(RuleBase::LocalAppData, Defined(inputs.localAppData));
   set(RuleBase::InternetCache, Defined(inputs.internetCache));
   set(RuleBase::Cookies, Defined(inputs.cookies));
   set(RuleBase::History, Defined(inputs.history));

@@ -1,5 +1,6 @@
 #include "cleaner/rule_list.h"
 
+#include "cleaner/browser_caches.h"
 #include "cleaner/rule_bases.h"
 
 namespace teko {
@@ -33,6 +34,7 @@ RuleList BuildRuleList(const RuleListInputs& inputs, const FileSystem& files, co
     list.rules.push_back(folder + std::wstring(row.suffix));
   }
   if (!inputs.clearBrowserHistory) return list;
+  if (const auto& local = bases[RuleBase::LocalAppData]) AppendBrowserCacheRules(files, *local, list.rules);
   for (const IndexFileRow& row : IndexFileTable()) {
     const auto& base = bases[row.base];
     if (!base) continue;

@@ -20,6 +20,7 @@ struct RuleListInputs {
   std::wstring temp;           // Folders.Temp
   std::wstring commonFiles;    // Folders.CommonFiles
   std::wstring appData;        // Folders.AppData
+  std::wstring localAppData;   // Folders.LocalAppData
   std::wstring internetCache;  // Folders.InternetCache
   std::wstring cookies;        // Folders.Cookies
   std::wstring history;        // Folders.History

@@ -22,6 +22,7 @@ RuleListInputs CleanerRuleInputs(TComputerInfo& info, const CleanerChoices& choi
   if (NamesAFolder(environment, L"TMP") || NamesAFolder(environment, L"TEMP")) inputs.temp = folders.Temp();
   inputs.commonFiles = folders.CommonFiles();
   inputs.appData = folders.AppData();
+  inputs.localAppData = folders.LocalAppData();
   inputs.internetCache = folders.InternetCache();
   inputs.cookies = folders.Cookies();
   inputs.history = folders.History();

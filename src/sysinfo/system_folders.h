@@ -18,6 +18,7 @@ enum Csidl : int {
   kCsidlCommonStartup = 24,
   kCsidlCommonDesktopDirectory = 25,
   kCsidlAppData = 26,
+  kCsidlLocalAppData = 28,
   kCsidlCommonFavorites = 31,
   kCsidlInternetCache = 32,
   kCsidlCookies = 33,
@@ -50,6 +51,7 @@ class TSystemFolders {
   std::wstring CommonStartup() { return Special(kCsidlCommonStartup); }
   std::wstring CommonDesktopDirectory() { return Special(kCsidlCommonDesktopDirectory); }
   std::wstring AppData() { return Special(kCsidlAppData); }
+  std::wstring LocalAppData() { return Special(kCsidlLocalAppData); }
   std::wstring CommonFavorites() { return Special(kCsidlCommonFavorites); }
   std::wstring InternetCache() { return Special(kCsidlInternetCache); }
   std::wstring Cookies() { return Special(kCsidlCookies); }

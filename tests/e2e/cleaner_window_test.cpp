@@ -15,10 +15,12 @@
 #include <memory>
 
 #include "app/main_pages.h"
+#include "cleaner/cleaner_figures.h"
 #include "cleaner/cleaner_window.h"
 #include "cleaner/log_window.h"
 #include "core/text.h"
 #include "driver/driver.h"
+#include "support/browser_profiles_win32.h"
 #include "support/clipboard_win32.h"
 #include "support/recycle_bin_win32.h"
 #include "support/temp_tree_win32.h"
@@ -49,9 +51,9 @@ std::string Contents(const std::wstring& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::wstring CookiesFolder() {
+std::wstring ShellFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
-  ::SHGetFolderPathW(nullptr, CSIDL_COOKIES | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
+  ::SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
   return path;
 }
 
@@ -80,6 +82,11 @@ void PrepareTemporaryFolder() {
             0);
 }
 
+// From the host, while the temporary folder it works in is still there.
+void RemoveBrowserProfiles() {
+  testing::RemoveBrowserProfiles(ShellFolder(CSIDL_LOCAL_APPDATA), ShellFolder(CSIDL_APPDATA));
+}
+
 void RemoveTestFolder() {
   // Deleting a host link under Wine would delete what it leads to.
   if (Exists(InTemp(L"filelink.doc"))) {
@@ -99,6 +106,7 @@ void RemoveTestFolder() {
 class CleanerWindow : public MainWindowSuite {
  protected:
   static void SetUpTestSuite() {
+    RemoveBrowserProfiles();
     RemoveTestFolder();
     ::CreateDirectoryW(kRoot.c_str(), nullptr);
     ::CreateDirectoryW(kTemp.c_str(), nullptr);
@@ -107,13 +115,14 @@ class CleanerWindow : public MainWindowSuite {
     ::SetEnvironmentVariableW(L"TEMP", kTemp.c_str());
     // Read-only, as a browser that runs would hold it: every run schedules
     // it and none deletes it.
-    indexFile_ = CookiesFolder() + L"\\index.dat";
+    indexFile_ = ShellFolder(CSIDL_COOKIES) + L"\\index.dat";
     WriteFile(indexFile_, 64);
     ::SetFileAttributesW(indexFile_.c_str(), FILE_ATTRIBUTE_READONLY);
     MainWindowSuite::SetUpTestSuite();
   }
   static void TearDownTestSuite() {
     MainWindowSuite::TearDownTestSuite();
+    RemoveBrowserProfiles();
     RemoveTestFolder();
     ::SetFileAttributesW(indexFile_.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileW(indexFile_.c_str());
@@ -233,17 +242,28 @@ TEST_F(CleanerWindow, ShowLogFileListsTheRunAndSaveWritesItWithCrLf) {
   EXPECT_TRUE(thread.hwndFocus == cleaner_ || ::IsChild(cleaner_, thread.hwndFocus));
 }
 
+// The lines of the log viewer, which is closed again.
+std::vector<std::wstring> LogLinesAndClose(HWND log) {
+  std::vector<std::wstring> lines = SplitLines(Text(RequireControl(log, LogWindowControlId(L"Memo1"))));
+  Click(RequireControl(log, LogWindowControlId(L"BitBtn1")));
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(log); }));
+  return lines;
+}
+
+// The lines that start with `prefix`, without it, sorted.
+std::vector<std::wstring> LinesAfter(const std::vector<std::wstring>& lines, std::wstring_view prefix) {
+  std::vector<std::wstring> found;
+  for (const std::wstring& line : lines) {
+    if (line.starts_with(prefix)) found.push_back(line.substr(prefix.size()));
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
 // The lines of the log viewer that start with `prefix`, without it; the
 // viewer is closed again.
 std::vector<std::wstring> LogLinesAfter(HWND log, std::wstring_view prefix) {
-  std::vector<std::wstring> found;
-  for (const std::wstring& line : SplitLines(Text(RequireControl(log, LogWindowControlId(L"Memo1"))))) {
-    if (line.starts_with(prefix)) found.push_back(line.substr(prefix.size()));
-  }
-  Click(RequireControl(log, LogWindowControlId(L"BitBtn1")));
-  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(log); }));
-  std::sort(found.begin(), found.end());
-  return found;
+  return LinesAfter(LogLinesAndClose(log), prefix);
 }
 
 TEST_F(CleanerWindow, PreviewListsWhatARunThenDeletesAndDeletesNothing) {
@@ -328,6 +348,39 @@ TEST_F(CleanerWindow, ALongRunPaintsItsProgressWhileItWorks) {
   ASSERT_TRUE(::SendMessageTimeoutW(cleaner_, WM_NULL, 0, 0, SMTO_NORMAL, 120000, &ignored));
   EXPECT_EQ(Shown(L"LabelFiles"), std::to_wstring(kFiles));
   EXPECT_FALSE(Exists(InTemp(L"many")));
+}
+
+// Today's browsers in the prefix's own profile folders, as a user has them:
+// the preview lists their caches, the run takes them and counts them, and
+// places.sqlite stays with a line of its own.
+TEST_F(CleanerWindow, BrowserCachesGoAndTheBookmarksStay) {
+  ASSERT_NE(cleaner_, nullptr);
+  testing::BrowserProfiles profiles =
+      testing::LayOutBrowserProfiles(ShellFolder(CSIDL_LOCAL_APPDATA), ShellFolder(CSIDL_APPDATA));
+  Click(Named(L"BtnPreview"));
+  HWND log = App().WaitForWindow(L"TFormLog");
+  ASSERT_NE(log, nullptr) << "the preview did not show";
+  std::vector<std::wstring> previewed = LogLinesAndClose(log);
+  std::vector<std::wstring> listed = LinesAfter(previewed, L"Would delete: ");
+  for (const auto& [path, bytes] : profiles.caches) EXPECT_THAT(listed, ::testing::Contains(path));
+  EXPECT_THAT(LinesAfter(previewed, L"Kept (holds bookmarks): "), ::testing::ElementsAre(profiles.places));
+
+  ASSERT_TRUE(WaitUntil([] { return ::IsWindowEnabled(cleaner_) != FALSE; }));
+  PressAndWait(L"ButtonRun");
+  for (const auto& [path, bytes] : profiles.caches) EXPECT_FALSE(Exists(path)) << Utf8FromWide(path);
+  for (const auto& [path, bytes] : profiles.kept) EXPECT_EQ(Contents(path), bytes) << Utf8FromWide(path);
+  EXPECT_EQ(Shown(L"LabelFiles"), std::to_wstring(profiles.caches.size()));
+  EXPECT_EQ(Shown(L"LabelBytes"), DeletedBytesFigure(profiles.CacheBytes(), DecimalSeparator()));
+  SaveScreenshot(L"cleaner-browsers-after-run", cleaner_);
+
+  Click(Named(L"BtnLog"));
+  log = App().WaitForWindow(L"TFormLog");
+  ASSERT_NE(log, nullptr);
+  SaveScreenshot(L"cleaner-browsers-log", log);
+  std::vector<std::wstring> lines = LogLinesAndClose(log);
+  EXPECT_EQ(LinesAfter(lines, L"Deleted: "), listed);
+  EXPECT_THAT(LinesAfter(lines, L"Kept (holds bookmarks): "), ::testing::ElementsAre(profiles.places));
+  ASSERT_TRUE(WaitUntil([] { return ::IsWindowEnabled(cleaner_) != FALSE; }));
 }
 
 // The viewer's title tells the English help file from the German one

@@ -165,6 +165,19 @@ TEST_F(DeletionEngineTest, AFileLinkIsSkippedWithALineOfItsOwnAndTheRunGoesOn) {
   EXPECT_EQ(engine.totals().DeletedByteTotal, 3u);
 }
 
+// Firefox's places.sqlite holds the bookmarks as well as the history.
+TEST_F(DeletionEngineTest, PlacesSqliteIsKeptWhateverRuleNamesItAndSaysSo) {
+  fs.AddFile(L"C:\\P\\places.sqlite", 100);
+  fs.AddFile(L"C:\\P\\cookies.sqlite", 3);
+  fs.AddFile(L"C:\\P\\Old\\Places.SQLite", 50);
+  EXPECT_THAT(Run({L"C:\\P\\places.sqlite", L"C:\\P\\*.sqlite /u"}),
+              ElementsAre(L"Kept (holds bookmarks): C:\\P\\places.sqlite",
+                          L"Kept (holds bookmarks): C:\\P\\places.sqlite", L"Deleted: C:\\P\\cookies.sqlite",
+                          L"Kept (holds bookmarks): C:\\P\\Old\\Places.SQLite"));
+  EXPECT_THAT(fs.removed(), ElementsAre(L"C:\\P\\cookies.sqlite"));
+  EXPECT_EQ(engine.totals().DeletedByteTotal, 3u);
+}
+
 TEST_F(DeletionEngineTest, ByteTotalStaysExactBeyondSinglePrecision) {
   fs.AddFile(L"C:\\T\\big.tmp", 16u * 1024 * 1024);
   fs.AddFile(L"C:\\T\\one.tmp", 1);

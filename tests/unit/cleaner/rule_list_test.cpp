@@ -28,6 +28,7 @@ RuleListInputs SevenInputs() {
   in.temp = L"C:\\Users\\Ann\\AppData\\Local\\Temp";
   in.commonFiles = L"C:\\Program Files\\Common Files";
   in.appData = L"C:\\Users\\Ann\\AppData\\Roaming";
+  in.localAppData = L"C:\\Users\\Ann\\AppData\\Local";
   in.internetCache = L"C:\\Users\\Ann\\AppData\\Local\\Microsoft\\Windows\\Temporary Internet Files";
   in.cookies = L"C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Cookies";
   in.history = L"C:\\Users\\Ann\\AppData\\Local\\Microsoft\\Windows\\History";
@@ -187,6 +188,41 @@ TEST_F(RuleListTest, ExistingIndexFilesAreScheduledInOrderAndLinksNever) {
   EXPECT_FALSE(Build().RebootPending);
 }
 
+// Chrome's and Edge's profiles and Firefox's local ones as they lie today,
+// beside folders that are no profile and links that lead out of one. Error
+// reports are no browser's: they go whatever the boxes say.
+TEST_F(RuleListTest, TodaysBrowserCachesAreCleanedInEveryProfileAndNothingElse) {
+  std::wstring reports = inputs.localAppData + L"\\Microsoft\\Windows\\WER\\ReportQueue";
+  std::wstring chrome = inputs.localAppData + L"\\Google\\Chrome\\User Data";
+  std::wstring edge = inputs.localAppData + L"\\Microsoft\\Edge\\User Data";
+  std::wstring firefox = inputs.localAppData + L"\\Mozilla\\Firefox\\Profiles";
+  for (const std::wstring& folder :
+       {chrome + L"\\Profile 2\\Cache", chrome + L"\\Default\\GPUCache", chrome + L"\\Default\\Code Cache",
+        chrome + L"\\Default\\Cache", chrome + L"\\Default\\Extensions", chrome + L"\\Work\\Cache",
+        chrome + L"\\Crashpad\\Cache", chrome + L"\\Profile X\\Cache", edge + L"\\Default\\Cache",
+        firefox + L"\\b.default-release\\cache2", firefox + L"\\b.default-release\\startupCache",
+        firefox + L"\\a.dev\\thumbnails", std::wstring(L"C:\\Elsewhere\\Cache"), reports}) {
+    fs.AddFolder(folder);
+  }
+  fs.AddFile(chrome + L"\\Work\\Preferences");
+  fs.AddLink(chrome + L"\\Profile 3", L"C:\\Elsewhere");
+  fs.AddLink(edge + L"\\Default\\GPUCache", L"C:\\Elsewhere");
+  auto cacheRules = [&] {
+    auto rules = Build().rules;
+    std::erase_if(rules, [](const std::wstring& rule) { return !rule.ends_with(L" /u"); });
+    return rules;
+  };
+  EXPECT_THAT(cacheRules(),
+              ElementsAre(reports + L"\\*.* /u", chrome + L"\\Default\\Cache\\*.* /u",
+                          chrome + L"\\Default\\Code Cache\\*.* /u", chrome + L"\\Default\\GPUCache\\*.* /u",
+                          chrome + L"\\Profile 2\\Cache\\*.* /u", chrome + L"\\Work\\Cache\\*.* /u",
+                          edge + L"\\Default\\Cache\\*.* /u",
+                          firefox + L"\\a.dev\\thumbnails\\*.* /u", firefox + L"\\b.default-release\\cache2\\*.* /u",
+                          firefox + L"\\b.default-release\\startupCache\\*.* /u"));
+  inputs.clearBrowserHistory = false;
+  EXPECT_THAT(cacheRules(), ElementsAre(reports + L"\\*.* /u"));
+}
+
 class FirefoxProfileTest : public ::testing::Test {
  protected:
   FakeFileSystem fs;
@@ -199,10 +235,12 @@ TEST_F(FirefoxProfileTest, PrefersTheDefaultProfile) {
   EXPECT_EQ(PickFirefoxProfile(fs, profiles), profiles + L"\\abc.default");
 }
 
-TEST_F(FirefoxProfileTest, ElseTakesTheLastInCaseBlindOrder) {
+TEST_F(FirefoxProfileTest, ElseTakesTheLastInCaseBlindOrderAndNeverALink) {
   fs.AddFolder(profiles + L"\\b");
   fs.AddFolder(profiles + L"\\A");
   fs.AddFile(profiles + L"\\z.default.txt");
+  fs.AddFolder(L"C:\\Elsewhere");
+  fs.AddLink(profiles + L"\\c.default", L"C:\\Elsewhere");
   EXPECT_EQ(PickFirefoxProfile(fs, profiles), profiles + L"\\b");
 }
 
