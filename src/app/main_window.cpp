@@ -11,6 +11,7 @@
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
+#include "platform/startup_steps_win32.h"
 #include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
@@ -49,11 +50,13 @@ RECT TFormSysInfo::PageControlBounds() const {
 
 void TFormSysInfo::Create() {
   CreateForm();
+  MarkStartupStep(L"main window: frame");
   online_.SetOwner(handle());
   auto pageList = MainPages();
   std::vector<std::wstring_view> captions;
   for (const auto& page : pageList) captions.push_back(page.caption);
   pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
+  MarkStartupStep(L"main window: tab control and page containers");
   // Only the page shown at start is built now; the others follow once the
   // window is on screen (some three hundred controls take Wine a while).
   for (size_t i = 0; i < pageList.size(); ++i) {
@@ -64,6 +67,7 @@ void TFormSysInfo::Create() {
       AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index), deferred);
     }
   }
+  MarkStartupStep(L"main window: controls of the first page");
   // The help buttons carry the standard help glyph.
   int glyph = Scale(16);
   auto help = static_cast<HICON>(::LoadImageW(nullptr, IDI_QUESTION, IMAGE_ICON, glyph, glyph, LR_SHARED));

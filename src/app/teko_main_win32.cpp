@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "cleaner/cleaner_window.h"
 #include "cleaner/log_window.h"
+#include "platform/startup_steps_win32.h"
 #include "search/search_window.h"
 #include "shredder/shredder_window.h"
 #include "ui/application.h"
@@ -13,9 +14,11 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace teko;
+  MarkStartupStep(L"entry");
   auto& application = ui::Application::Instance();
   application.Initialize();
   application.SetTitle(L"Teko");
+  MarkStartupStep(L"application initialised");
 
   TFormSysInfo formSysInfo;
   TFormCleaner formCleaner;
@@ -28,13 +31,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   bool created = ui::Guarded([&] {
     formSysInfo.Create();
     application.SetMainForm(&formSysInfo);
+    MarkStartupStep(L"main window created");
     formCleaner.Create(formSysInfo.handle());
     formSearch.Create(formSysInfo.handle());
     formLog.Create(formSysInfo.handle());
     formDateien.Create(formSysInfo.handle());
+    MarkStartupStep(L"other four windows created");
   });
   if (!created) return 1;
   ui::Guarded([&] { formSysInfo.Show(); });
+  MarkStartupStep(L"main window shown and painted");
   int code = application.Run();
   forms = Forms{};
   return code;
