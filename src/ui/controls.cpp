@@ -96,6 +96,16 @@ bool IsCombo(const ControlSpec& design) {
          design.kind == ControlKind::IconComboBox;
 }
 
+// Where a control lies in its container, in physical pixels.
+struct Placement {
+  int x, y, width, height;
+};
+
+Placement PlacementOf(const ControlSpec& design, int dpi) {
+  int height = IsCombo(design) ? design.height * 10 : design.height;  // a combo box's height is its open list's
+  return {Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi), Scale(height, dpi)};
+}
+
 std::wstring WindowText(HWND window) {
   int length = ::GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -190,8 +200,12 @@ void ControlSet::Create(Control& control, int dpi) {
   std::wstring caption = design.kind == ControlKind::Link  ? LinkMarkup(design.caption)
                          : design.kind == ControlKind::Image ? std::wstring()
                                                            : std::wstring(design.caption);
-  control.hwnd = ::CreateWindowExW(creation.exStyle, creation.className, caption.c_str(), creation.style, 0, 0, 0, 0,
-                                   control.container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+  // Made in place, and telling no parent: every call less counts when a page
+  // of controls is made.
+  Placement place = PlacementOf(design, dpi);
+  control.hwnd = ::CreateWindowExW(creation.exStyle | WS_EX_NOPARENTNOTIFY, creation.className, caption.c_str(),
+                                   creation.style, place.x, place.y, place.width, place.height, control.container,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                    ::GetModuleHandleW(nullptr), nullptr);
   if (!control.hwnd) throw std::runtime_error("layout: a control could not be created");
   switch (design.kind) {
@@ -213,25 +227,23 @@ void ControlSet::Create(Control& control, int dpi) {
       break;
   }
   ApplyFont(control, dpi);
-  Place(control, dpi);
+  if (design.kind == ControlKind::Label && design.width == 0) FitLabel(control);
   LoadPicture(control, dpi);
   if (!design.hint.empty()) hints_.Add(control.hwnd, design.hint);
 }
 
 void ControlSet::Place(const Control& control, int dpi) {
-  const ControlSpec& design = *control.design;
-  int height = design.height;
-  if (IsCombo(design)) height = design.height * 10;  // the height of the open list
-  ::SetWindowPos(control.hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
-                 Scale(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-  if (design.kind == ControlKind::Label && design.width == 0) FitLabel(control);
+  Placement place = PlacementOf(*control.design, dpi);
+  ::SetWindowPos(control.hwnd, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (control.design->kind == ControlKind::Label && control.design->width == 0) FitLabel(control);
 }
 
 void ControlSet::ApplyFont(const Control& control, int dpi) {
   const ControlSpec& design = *control.design;
   HFONT font = fonts_->Get(font_.face, design.fontHeight ? design.fontHeight : font_.height, (design.style & kBold) != 0,
                            (design.style & kUnderline) != 0, dpi);
-  ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // A control not on screen has nothing to redraw.
+  ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), ::IsWindowVisible(control.hwnd));
 }
 
 void ControlSet::LoadPicture(const Control& control, int dpi) {
@@ -264,9 +276,8 @@ void ControlSet::Rescale(int dpi) {
   for (auto& control : controls_) {
     if (!control->hwnd) continue;
     if (control->panel) {
-      const ControlSpec& design = *control->design;
-      ::SetWindowPos(control->hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
-                     Scale(design.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+      Placement place = PlacementOf(*control->design, dpi);
+      ::SetWindowPos(control->hwnd, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
       continue;
     }
     ApplyFont(*control, dpi);
