@@ -68,12 +68,6 @@ void TFormSysInfo::Create() {
     }
   }
   MarkStartupStep(L"main window: controls of the first page");
-  // The help buttons carry the standard help glyph.
-  int glyph = Scale(16);
-  auto help = static_cast<HICON>(::LoadImageW(nullptr, IDI_QUESTION, IMAGE_ICON, glyph, glyph, LR_SHARED));
-  for (const wchar_t* button : {L"BitBtn35", L"BitBtn36"}) {
-    ::SendMessageW(controls().Handle(button), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(help));
-  }
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });

@@ -247,8 +247,13 @@ void ControlSet::ApplyFont(const Control& control, int dpi) {
 }
 
 void ControlSet::LoadPicture(const Control& control, int dpi) {
-  if (control.design->kind != ControlKind::Image || control.design->caption.empty()) return;
   int size = Scale(16, dpi);
+  if (control.design->style & kHelpGlyph) {
+    auto glyph = static_cast<HICON>(::LoadImageW(nullptr, IDI_QUESTION, IMAGE_ICON, size, size, LR_SHARED));
+    ::SendMessageW(control.hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(glyph));
+    return;
+  }
+  if (control.design->kind != ControlKind::Image || control.design->caption.empty()) return;
   auto key = std::make_pair(std::wstring(control.design->caption), size);
   HICON& icon = icons_[key];
   if (!icon) {
