@@ -377,7 +377,7 @@ int ControlSet::Progress(std::wstring_view name) const {
   return static_cast<int>(::SendMessageW(Find(name).hwnd, PBM_GETPOS, 0, 0));
 }
 
-std::wstring ControlSet::Hint(std::wstring_view name) const { return hints_.TextOf(Find(name).hwnd); }
+std::wstring ControlSet::Hint(std::wstring_view name) { return hints_.TextOf(Find(name).hwnd); }
 
 bool ControlSet::Visible(std::wstring_view name) const {
   return (::GetWindowLongPtrW(Find(name).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;

@@ -63,7 +63,9 @@ class ControlSet {
   void SetProgress(std::wstring_view name, int position);
   void SetProgressRange(std::wstring_view name, int minimum, int maximum);
   int Progress(std::wstring_view name) const;
-  std::wstring Hint(std::wstring_view name) const;
+  std::wstring Hint(std::wstring_view name);
+  // Hints show from the pointer's first movement over the window on.
+  void ActivateHints() { hints_.Activate(); }
   bool Visible(std::wstring_view name) const;
   void SetVisible(std::wstring_view name, bool visible);
   void SetEnabled(std::wstring_view name, bool enabled);

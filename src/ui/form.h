@@ -77,6 +77,8 @@ class Form : public Window {
   // true when the key is used up.
   bool PreviewKeyDown(unsigned key);
   bool keyPreview() const { return spec_.keyPreview; }
+  // The pointer moved over the window: its controls' hints show from now on.
+  void PointerMoved() { controls_.ActivateHints(); }
 
   // Bind a control's events by name.
   void OnClick(std::wstring_view control, std::function<void()> handler);
