@@ -31,14 +31,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   bool created = ui::Guarded([&] {
     formSysInfo.Create();
     application.SetMainForm(&formSysInfo);
-    MarkStartupStep(L"main window created");
-    formCleaner.Create(formSysInfo.handle());
-    formSearch.Create(formSysInfo.handle());
-    formLog.Create(formSysInfo.handle());
-    formDateien.Create(formSysInfo.handle());
-    MarkStartupStep(L"other four windows created");
   });
   if (!created) return 1;
+  MarkStartupStep(L"main window created");
+  // The other four windows follow the main window in their order once it
+  // has painted, still before any input is handled; asking for one of them
+  // (AppForms) creates them all first.
+  application.AfterFirstPaint([&] {
+    bool others = ui::Guarded([&] {
+      formCleaner.Create(formSysInfo.handle());
+      formSearch.Create(formSysInfo.handle());
+      formLog.Create(formSysInfo.handle());
+      formDateien.Create(formSysInfo.handle());
+    });
+    // Without all five windows the program does not run.
+    if (!others) ::PostQuitMessage(1);
+  });
   ui::Guarded([&] { formSysInfo.Show(); });
   MarkStartupStep(L"main window shown and painted");
   int code = application.Run();

@@ -42,9 +42,21 @@ void Application::DispatchOne(MSG& message) {
   ::DispatchMessageW(&message);
 }
 
+void Application::FinishStartup() {
+  // One at a time: a piece of work may ask for the rest.
+  while (!startupWork_.empty()) {
+    auto work = std::move(startupWork_.front());
+    startupWork_.erase(startupWork_.begin());
+    work();
+  }
+}
+
 int Application::Run() {
+  // Posted messages come before input, paint and timers.
+  if (!startupWork_.empty()) ::PostMessageW(mainWindow(), kFinishStartupMessage, 0, 0);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOne(message);
+  startupWork_.clear();
   terminated_ = true;
   if (mainForm_ && mainForm_->handle()) ::DestroyWindow(mainForm_->handle());
   if (htmlHelp_) ::FreeLibrary(htmlHelp_);

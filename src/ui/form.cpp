@@ -239,6 +239,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       if (spec_.mainWindow) ::PostQuitMessage(0);
       return 0;
+    case kFinishStartupMessage:
+      Application::Instance().FinishStartup();
+      return 0;
     default:
       return Default(message, wParam, lParam);
   }
