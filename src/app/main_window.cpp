@@ -56,16 +56,20 @@ void TFormSysInfo::Create() {
   std::vector<std::wstring_view> captions;
   for (const auto& page : pageList) captions.push_back(page.caption);
   pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
-  MarkStartupStep(L"main window: tab control and page containers");
-  // Only the page shown at start is built now; the others follow once the
-  // window is on screen (some three hundred controls take Wine a while).
+  MarkStartupStep(L"main window: tab control");
+  // Only the page shown at start is built now, the others (and their
+  // containers) once the window is on screen: some three hundred controls
+  // take Wine a while.
+  pageTables_.resize(pageList.size());
   for (size_t i = 0; i < pageList.size(); ++i) {
     int index = static_cast<int>(i);
-    bool deferred = index != kPageControl;
-    AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index), deferred);
-    if (pageList[i].toolsLayout) {
-      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index), deferred);
-    }
+    auto add = [&](std::span<const ui::ControlSpec> layout, int firstId) {
+      pageTables_[i].push_back(index == kPageControl
+                                   ? AddControls(layout, firstId, pages_.page(index))
+                                   : AddControlsLater(layout, firstId, [this, index] { return pages_.page(index); }));
+    };
+    add(pageList[i].layout(), FirstControlIdOfPage(index));
+    if (pageList[i].toolsLayout) add(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index));
   }
   MarkStartupStep(L"main window: controls of the first page");
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
@@ -91,7 +95,7 @@ void TFormSysInfo::ApplyLanguageRule() {
 }
 
 void TFormSysInfo::PageControl1Change() {
-  controls().RealizeIn(pages_.page(pages_.ActiveIndex()));
+  for (size_t table : pageTables_[static_cast<size_t>(pages_.ActiveIndex())]) controls().Realize(table);
   pages_.ShowSelected();
   RefreshActivePage();
 }

@@ -123,20 +123,31 @@ ControlSet::~ControlSet() {
   for (auto& [key, icon] : icons_) ::DestroyIcon(icon);
 }
 
-void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
-                       FormFont font, bool deferred) {
+size_t ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+                         FormFont font) {
+  size_t table = AddTable({container, {}, false}, layout, firstId, dpi, fonts, font);
+  Realize(table);
+  return table;
+}
+
+size_t ControlSet::BuildLater(std::function<HWND()> container, std::span<const ControlSpec> layout, int firstId,
+                              int dpi, FontCache& fonts, FormFont font) {
+  return AddTable({nullptr, std::move(container), false}, layout, firstId, dpi, fonts, font);
+}
+
+size_t ControlSet::AddTable(Table added, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+                            FormFont font) {
   fonts_ = &fonts;
   font_ = font;
   dpi_ = dpi;
   size_t table = tables_.size();
-  tables_.push_back({container, false});
+  tables_.push_back(std::move(added));
   bool previousWasRadio = false;
   for (size_t i = 0; i < layout.size(); ++i) {
     const ControlSpec& design = layout[i];
     auto control = std::make_unique<Control>();
     control->design = &design;
     control->id = firstId + static_cast<int>(i);
-    control->container = container;
     control->table = table;
     if (!design.parent.empty()) {
       auto panel = byName_.find(design.parent);
@@ -154,22 +165,19 @@ void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int 
     byId_[control->id] = control.get();
     controls_.push_back(std::move(control));
   }
-  if (!deferred) Realize(table);
+  return table;
 }
 
 void ControlSet::Realize(size_t table) {
-  if (tables_[table].realized) return;
-  tables_[table].realized = true;
+  Table& realized = tables_[table];
+  if (realized.realized) return;
+  realized.realized = true;
+  if (!realized.container) realized.container = realized.makeContainer();
   for (auto& control : controls_) {
     if (control->table != table) continue;
-    if (!control->design->parent.empty()) control->container = byName_.find(control->design->parent)->second->hwnd;
+    control->container = control->design->parent.empty() ? realized.container
+                                                         : byName_.find(control->design->parent)->second->hwnd;
     Create(*control, dpi_);
-  }
-}
-
-void ControlSet::RealizeIn(HWND container) {
-  for (size_t table = 0; table < tables_.size(); ++table) {
-    if (tables_[table].container == container) Realize(table);
   }
 }
 
@@ -299,7 +307,7 @@ const ControlSet::Control& ControlSet::Row(std::wstring_view name) const {
 
 const ControlSet::Control& ControlSet::Find(std::wstring_view name) const {
   const Control& control = Row(name);
-  // Using a control of a deferred table brings the table into being.
+  // Using a control of a table built for later brings the table into being.
   if (!control.hwnd) const_cast<ControlSet*>(this)->Realize(control.table);
   return control;
 }
