@@ -18,8 +18,8 @@ std::span<const ui::ControlSpec> AboutPageLayout() {
       {ControlKind::Label, L"Label92", 232, 100, 0, 0, L"Freeware"},
       {ControlKind::Link, L"LabelUrl", 232, 122, 220, 16, kMakerAddress},
       {ControlKind::Clock, L"Clock2", 232, 150, 140, 44},
-      {ControlKind::Button, L"BitBtn35", 232, 214, 126, 28, L"Help (German)"},
-      {ControlKind::Button, L"BitBtn36", 366, 214, 126, 28, L"Help (English)"},
+      {ControlKind::Button, L"BitBtn35", 232, 214, 126, 28, L"Help (German)", style::kHelpGlyph},
+      {ControlKind::Button, L"BitBtn36", 366, 214, 126, 28, L"Help (English)", style::kHelpGlyph},
       {ControlKind::Button, L"BtnSaveReport", 232, 250, 260, 28, L"Save report..."},
   };
   return layout;

@@ -16,7 +16,7 @@ struct Forms {
   TFormDateien* FormDateien = nullptr;
 };
 
-// The program's windows; empty outside teko.exe.
+// The program's windows, all created; empty outside teko.exe.
 Forms& AppForms();
 
 }  // namespace teko

@@ -12,6 +12,7 @@
 #include "app/version_text.h"
 #include "platform/module_path_win32.h"
 #include "platform/shell_open_win32.h"
+#include "platform/startup_steps_win32.h"
 #include "platform/user_locale_win32.h"
 #include "sysinfo/win32_seams.h"
 #include "ui/application.h"
@@ -50,27 +51,28 @@ RECT TFormSysInfo::PageControlBounds() const {
 
 void TFormSysInfo::Create() {
   CreateForm();
+  MarkStartupStep(L"main window: frame");
   online_.SetOwner(handle());
   auto pageList = MainPages();
   std::vector<std::wstring_view> captions;
   for (const auto& page : pageList) captions.push_back(page.caption);
   pages_.Create(handle(), kPageControlId, PageControlBounds(), captions, font(), kFirstPageContainerId);
-  // Only the page shown at start is built now; the others follow once the
-  // window is on screen (some three hundred controls take Wine a while).
+  MarkStartupStep(L"main window: tab control");
+  // Only the page shown at start is built now, the others (and their
+  // containers) once the window is on screen: some three hundred controls
+  // take Wine a while.
+  pageTables_.resize(pageList.size());
   for (size_t i = 0; i < pageList.size(); ++i) {
     int index = static_cast<int>(i);
-    bool deferred = index != kPageControl;
-    AddControls(pageList[i].layout(), FirstControlIdOfPage(index), pages_.page(index), deferred);
-    if (pageList[i].toolsLayout) {
-      AddControls(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index), pages_.page(index), deferred);
-    }
+    auto add = [&](std::span<const ui::ControlSpec> layout, int firstId) {
+      pageTables_[i].push_back(index == kPageControl
+                                   ? AddControls(layout, firstId, pages_.page(index))
+                                   : AddControlsLater(layout, firstId, [this, index] { return pages_.page(index); }));
+    };
+    add(pageList[i].layout(), FirstControlIdOfPage(index));
+    if (pageList[i].toolsLayout) add(pageList[i].toolsLayout(), FirstToolsControlIdOfPage(index));
   }
-  // The help buttons carry the standard help glyph.
-  int glyph = Scale(16);
-  auto help = static_cast<HICON>(::LoadImageW(nullptr, IDI_QUESTION, IMAGE_ICON, glyph, glyph, LR_SHARED));
-  for (const wchar_t* button : {L"BitBtn35", L"BitBtn36"}) {
-    ::SendMessageW(controls().Handle(button), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(help));
-  }
+  MarkStartupStep(L"main window: controls of the first page");
   OnClick(L"BitBtn35", [this] { BitBtn35Click(); });
   OnClick(L"BitBtn36", [this] { BitBtn36Click(); });
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
@@ -95,7 +97,7 @@ void TFormSysInfo::ApplyLanguageRule() {
 }
 
 void TFormSysInfo::PageControl1Change() {
-  controls().RealizeIn(pages_.page(pages_.ActiveIndex()));
+  for (size_t table : pageTables_[static_cast<size_t>(pages_.ActiveIndex())]) controls().Realize(table);
   pages_.ShowSelected();
   RefreshActivePage();
 }

@@ -3,6 +3,7 @@
 // time a page is shown; the tools page opens everything else.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/info_sources.h"
 #include "app/online_check_win32.h"
@@ -42,6 +43,7 @@ class TFormSysInfo final : public ui::Form {
   Win32OnlineCheck online_;
   InfoSources sources_;
   ui::TabPages pages_;
+  std::vector<std::vector<size_t>> pageTables_;  // each page's layout tables
   std::unique_ptr<MainWindowTools> tools_;
   std::unique_ptr<ProcessPageController> processPage_;
   UINT raiseTestErrorMessage_ = 0;

@@ -27,24 +27,36 @@ void Application::Initialize() {
 HWND Application::mainWindow() const { return mainForm_ ? mainForm_->handle() : nullptr; }
 
 void Application::DispatchOne(MSG& message) {
-  if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-    HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
-    auto* form = dynamic_cast<Form*>(Window::FromHandle(root));
-    if (form && form->keyPreview()) {
-      bool used = false;
-      ui::Guarded([&] { used = form->PreviewKeyDown(static_cast<unsigned>(message.wParam)); });
-      if (used) return;
-    }
-  }
   HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root && dynamic_cast<Form*>(Window::FromHandle(root)) && ::IsDialogMessageW(root, &message)) return;
+  auto* form = root ? dynamic_cast<Form*>(Window::FromHandle(root)) : nullptr;
+  if (form && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && form->keyPreview()) {
+    bool used = false;
+    ui::Guarded([&] { used = form->PreviewKeyDown(static_cast<unsigned>(message.wParam)); });
+    if (used) return;
+  }
+  // Made now, the tooltip still sees this movement: it watches the control
+  // the message goes to.
+  if (form && message.message == WM_MOUSEMOVE) form->PointerMoved();
+  if (form && ::IsDialogMessageW(root, &message)) return;
   ::TranslateMessage(&message);
   ::DispatchMessageW(&message);
 }
 
+void Application::FinishStartup() {
+  // One at a time: a piece of work may ask for the rest.
+  while (!startupWork_.empty()) {
+    auto work = std::move(startupWork_.front());
+    startupWork_.erase(startupWork_.begin());
+    work();
+  }
+}
+
 int Application::Run() {
+  // Posted messages come before input, paint and timers.
+  if (!startupWork_.empty()) ::PostMessageW(mainWindow(), kFinishStartupMessage, 0, 0);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOne(message);
+  startupWork_.clear();
   terminated_ = true;
   if (mainForm_ && mainForm_->handle()) ::DestroyWindow(mainForm_->handle());
   if (htmlHelp_) ::FreeLibrary(htmlHelp_);

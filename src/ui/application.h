@@ -3,8 +3,10 @@
 // with key preview and dialog navigation, the title and the one help file.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace teko::ui {
 
@@ -23,6 +25,12 @@ class Application {
   Form* mainForm() const { return mainForm_; }
   HWND mainWindow() const;
 
+  // Start-up work the first paint does not need: it runs, in the order
+  // given, from the message loop once the main window has painted and
+  // before any input is handled; or earlier, at FinishStartup().
+  void AfterFirstPaint(std::function<void()> work) { startupWork_.push_back(std::move(work)); }
+  // Runs the start-up work still waiting, for what needs it done now.
+  void FinishStartup();
   // The message loop, until the main window closes or Terminate().
   int Run();
   // Handles the messages waiting now and returns.
@@ -47,6 +55,10 @@ class Application {
   bool terminated_ = false;
   bool comJoined_ = false;
   HMODULE htmlHelp_ = nullptr;
+  std::vector<std::function<void()>> startupWork_;
 };
+
+// Posted to the main window to run the start-up work after its first paint.
+inline constexpr UINT kFinishStartupMessage = WM_APP;
 
 }  // namespace teko::ui

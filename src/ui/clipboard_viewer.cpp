@@ -13,6 +13,7 @@ namespace teko::ui {
 namespace {
 
 constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kFirstReadMessage = WM_APP;
 constexpr UINT kRetryMs = 50;
 constexpr int kMargin = 4;
 constexpr int kWheelLines = 3;
@@ -126,13 +127,18 @@ void Measure(HWND window, Viewer& viewer) {
   UpdateScrollBar(window, viewer);
 }
 
+bool Shows(const Content& content) { return content.hasText || content.bitmap || content.metafile; }
+
 void Refresh(HWND window) {
   Viewer* viewer = ViewerOf(window);
   if (!viewer) return;
+  bool showed = Shows(viewer->content);
   if (!ReadClipboard(window, viewer->content)) {
     ::SetTimer(window, kRetryTimer, kRetryMs, nullptr);
     return;
   }
+  // Nothing before and nothing now: the window need not paint again.
+  if (!showed && !Shows(viewer->content)) return;
   viewer->scrollTop = 0;
   ::SetWindowTextW(window, Description(viewer->content).c_str());
   Measure(window, *viewer);
@@ -211,8 +217,10 @@ LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return ::DefWindowProcW(window, message, wParam, lParam);
     case WM_CREATE:
       ::AddClipboardFormatListener(window);
-      Refresh(window);
+      // Read once the window shows: the first paint need not wait for it.
+      ::PostMessageW(window, kFirstReadMessage, 0, 0);
       return 0;
+    case kFirstReadMessage:
     case WM_CLIPBOARDUPDATE:
       Refresh(window);
       return 0;

@@ -14,7 +14,7 @@ void Container::Create(HWND parent, int id, const RECT& bounds, COLORREF backgro
   RegisterClassOnce(kClassName, nullptr, nullptr);
   background_ = background;
   if (background_ != CLR_INVALID) brush_ = ::CreateSolidBrush(background_);
-  CreateFor(kClassName, exStyle | WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds.left, bounds.top,
+  CreateFor(kClassName, exStyle | WS_EX_CONTROLPARENT | WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds.left, bounds.top,
             bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }

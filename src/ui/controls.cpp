@@ -96,6 +96,16 @@ bool IsCombo(const ControlSpec& design) {
          design.kind == ControlKind::IconComboBox;
 }
 
+// Where a control lies in its container, in physical pixels.
+struct Placement {
+  int x, y, width, height;
+};
+
+Placement PlacementOf(const ControlSpec& design, int dpi) {
+  int height = IsCombo(design) ? design.height * 10 : design.height;  // a combo box's height is its open list's
+  return {Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi), Scale(height, dpi)};
+}
+
 std::wstring WindowText(HWND window) {
   int length = ::GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -113,20 +123,31 @@ ControlSet::~ControlSet() {
   for (auto& [key, icon] : icons_) ::DestroyIcon(icon);
 }
 
-void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
-                       FormFont font, bool deferred) {
+size_t ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+                         FormFont font) {
+  size_t table = AddTable({container, {}, false}, layout, firstId, dpi, fonts, font);
+  Realize(table);
+  return table;
+}
+
+size_t ControlSet::BuildLater(std::function<HWND()> container, std::span<const ControlSpec> layout, int firstId,
+                              int dpi, FontCache& fonts, FormFont font) {
+  return AddTable({nullptr, std::move(container), false}, layout, firstId, dpi, fonts, font);
+}
+
+size_t ControlSet::AddTable(Table added, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+                            FormFont font) {
   fonts_ = &fonts;
   font_ = font;
   dpi_ = dpi;
   size_t table = tables_.size();
-  tables_.push_back({container, false});
+  tables_.push_back(std::move(added));
   bool previousWasRadio = false;
   for (size_t i = 0; i < layout.size(); ++i) {
     const ControlSpec& design = layout[i];
     auto control = std::make_unique<Control>();
     control->design = &design;
     control->id = firstId + static_cast<int>(i);
-    control->container = container;
     control->table = table;
     if (!design.parent.empty()) {
       auto panel = byName_.find(design.parent);
@@ -144,22 +165,19 @@ void ControlSet::Build(HWND container, std::span<const ControlSpec> layout, int 
     byId_[control->id] = control.get();
     controls_.push_back(std::move(control));
   }
-  if (!deferred) Realize(table);
+  return table;
 }
 
 void ControlSet::Realize(size_t table) {
-  if (tables_[table].realized) return;
-  tables_[table].realized = true;
+  Table& realized = tables_[table];
+  if (realized.realized) return;
+  realized.realized = true;
+  if (!realized.container) realized.container = realized.makeContainer();
   for (auto& control : controls_) {
     if (control->table != table) continue;
-    if (!control->design->parent.empty()) control->container = byName_.find(control->design->parent)->second->hwnd;
+    control->container = control->design->parent.empty() ? realized.container
+                                                         : byName_.find(control->design->parent)->second->hwnd;
     Create(*control, dpi_);
-  }
-}
-
-void ControlSet::RealizeIn(HWND container) {
-  for (size_t table = 0; table < tables_.size(); ++table) {
-    if (tables_[table].container == container) Realize(table);
   }
 }
 
@@ -190,8 +208,12 @@ void ControlSet::Create(Control& control, int dpi) {
   std::wstring caption = design.kind == ControlKind::Link  ? LinkMarkup(design.caption)
                          : design.kind == ControlKind::Image ? std::wstring()
                                                            : std::wstring(design.caption);
-  control.hwnd = ::CreateWindowExW(creation.exStyle, creation.className, caption.c_str(), creation.style, 0, 0, 0, 0,
-                                   control.container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+  // Made in place, and telling no parent: every call less counts when a page
+  // of controls is made.
+  Placement place = PlacementOf(design, dpi);
+  control.hwnd = ::CreateWindowExW(creation.exStyle | WS_EX_NOPARENTNOTIFY, creation.className, caption.c_str(),
+                                   creation.style, place.x, place.y, place.width, place.height, control.container,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                    ::GetModuleHandleW(nullptr), nullptr);
   if (!control.hwnd) throw std::runtime_error("layout: a control could not be created");
   switch (design.kind) {
@@ -213,30 +235,33 @@ void ControlSet::Create(Control& control, int dpi) {
       break;
   }
   ApplyFont(control, dpi);
-  Place(control, dpi);
+  if (design.kind == ControlKind::Label && design.width == 0) FitLabel(control);
   LoadPicture(control, dpi);
   if (!design.hint.empty()) hints_.Add(control.hwnd, design.hint);
 }
 
 void ControlSet::Place(const Control& control, int dpi) {
-  const ControlSpec& design = *control.design;
-  int height = design.height;
-  if (IsCombo(design)) height = design.height * 10;  // the height of the open list
-  ::SetWindowPos(control.hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
-                 Scale(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-  if (design.kind == ControlKind::Label && design.width == 0) FitLabel(control);
+  Placement place = PlacementOf(*control.design, dpi);
+  ::SetWindowPos(control.hwnd, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (control.design->kind == ControlKind::Label && control.design->width == 0) FitLabel(control);
 }
 
 void ControlSet::ApplyFont(const Control& control, int dpi) {
   const ControlSpec& design = *control.design;
   HFONT font = fonts_->Get(font_.face, design.fontHeight ? design.fontHeight : font_.height, (design.style & kBold) != 0,
                            (design.style & kUnderline) != 0, dpi);
-  ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // A control not on screen has nothing to redraw.
+  ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), ::IsWindowVisible(control.hwnd));
 }
 
 void ControlSet::LoadPicture(const Control& control, int dpi) {
-  if (control.design->kind != ControlKind::Image || control.design->caption.empty()) return;
   int size = Scale(16, dpi);
+  if (control.design->style & kHelpGlyph) {
+    auto glyph = static_cast<HICON>(::LoadImageW(nullptr, IDI_QUESTION, IMAGE_ICON, size, size, LR_SHARED));
+    ::SendMessageW(control.hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(glyph));
+    return;
+  }
+  if (control.design->kind != ControlKind::Image || control.design->caption.empty()) return;
   auto key = std::make_pair(std::wstring(control.design->caption), size);
   HICON& icon = icons_[key];
   if (!icon) {
@@ -264,9 +289,8 @@ void ControlSet::Rescale(int dpi) {
   for (auto& control : controls_) {
     if (!control->hwnd) continue;
     if (control->panel) {
-      const ControlSpec& design = *control->design;
-      ::SetWindowPos(control->hwnd, nullptr, Scale(design.left, dpi), Scale(design.top, dpi), Scale(design.width, dpi),
-                     Scale(design.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+      Placement place = PlacementOf(*control->design, dpi);
+      ::SetWindowPos(control->hwnd, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
       continue;
     }
     ApplyFont(*control, dpi);
@@ -283,7 +307,7 @@ const ControlSet::Control& ControlSet::Row(std::wstring_view name) const {
 
 const ControlSet::Control& ControlSet::Find(std::wstring_view name) const {
   const Control& control = Row(name);
-  // Using a control of a deferred table brings the table into being.
+  // Using a control of a table built for later brings the table into being.
   if (!control.hwnd) const_cast<ControlSet*>(this)->Realize(control.table);
   return control;
 }
@@ -361,7 +385,7 @@ int ControlSet::Progress(std::wstring_view name) const {
   return static_cast<int>(::SendMessageW(Find(name).hwnd, PBM_GETPOS, 0, 0));
 }
 
-std::wstring ControlSet::Hint(std::wstring_view name) const { return hints_.TextOf(Find(name).hwnd); }
+std::wstring ControlSet::Hint(std::wstring_view name) { return hints_.TextOf(Find(name).hwnd); }
 
 bool ControlSet::Visible(std::wstring_view name) const {
   return (::GetWindowLongPtrW(Find(name).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;

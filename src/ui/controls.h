@@ -3,6 +3,7 @@
 // name through typed accessors.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -31,15 +32,18 @@ class ControlSet {
 
   // Creates the rows of `layout` in `container` (or in a Panel row named by
   // a row's `parent`), giving row i the ID firstId + i. Can be called once
-  // per table; names must be unique within the window.
-  // A deferred table is only known (names, IDs, handlers can be bound) until
-  // it is realized: when one of its controls is first used, when its
-  // container is shown (RealizeIn), or by RealizeNext.
-  void Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
-             FormFont font, bool deferred = false);
-  // Creates the deferred tables of a container.
-  void RealizeIn(HWND container);
-  // Creates the first table still deferred; false when none is left.
+  // per table; names must be unique within the window. Returns the table's
+  // number.
+  size_t Build(HWND container, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+               FormFont font);
+  // As Build, but the table is only known (names, IDs, handlers can be
+  // bound) until it is realized: when one of its controls is first used,
+  // by Realize or by RealizeNext. Its container is asked for then.
+  size_t BuildLater(std::function<HWND()> container, std::span<const ControlSpec> layout, int firstId, int dpi,
+                    FontCache& fonts, FormFont font);
+  // Creates the controls of a table built for later, once.
+  void Realize(size_t table);
+  // Creates the first table still waiting; false when none is left.
   bool RealizeNext();
   // Moves, resizes and re-fonts every control for a new DPI.
   void Rescale(int dpi);
@@ -63,7 +67,9 @@ class ControlSet {
   void SetProgress(std::wstring_view name, int position);
   void SetProgressRange(std::wstring_view name, int minimum, int maximum);
   int Progress(std::wstring_view name) const;
-  std::wstring Hint(std::wstring_view name) const;
+  std::wstring Hint(std::wstring_view name);
+  // Hints show from the pointer's first movement over the window on.
+  void ActivateHints() { hints_.Activate(); }
   bool Visible(std::wstring_view name) const;
   void SetVisible(std::wstring_view name, bool visible);
   void SetEnabled(std::wstring_view name, bool enabled);
@@ -99,6 +105,7 @@ class ControlSet {
   };
   struct Table {
     HWND container;
+    std::function<HWND()> makeContainer;  // for a table built for later
     bool realized;
   };
   // The row of a name, created or not.
@@ -106,7 +113,8 @@ class ControlSet {
   // The created control of a name (its table is realized first).
   const Control& Find(std::wstring_view name) const;
   Control& Find(std::wstring_view name);
-  void Realize(size_t table);
+  size_t AddTable(Table table, std::span<const ControlSpec> layout, int firstId, int dpi, FontCache& fonts,
+                  FormFont font);
   void Create(Control& control, int dpi);
   void Place(const Control& control, int dpi);
   void ApplyFont(const Control& control, int dpi);

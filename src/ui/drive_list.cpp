@@ -9,11 +9,13 @@
 namespace teko::ui {
 
 void DriveList::Attach(Form& form, std::wstring_view control, std::vector<UINT> driveTypes) {
-  list_.Attach(form.controls().Handle(control));
+  form_ = &form;
+  control_ = control;
   types_ = std::move(driveTypes);
 }
 
 void DriveList::Fill() {
+  if (!list_.handle()) list_.Attach(form_->controls().Handle(control_));
   wchar_t keep = Drive();
   letters_.clear();
   list_.Clear();

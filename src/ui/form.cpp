@@ -76,8 +76,12 @@ void Form::CreatePendingControls() {
   create();
 }
 
-void Form::AddControls(std::span<const ControlSpec> layout, int firstId, HWND container, bool deferred) {
-  controls_.Build(container ? container : handle(), layout, firstId, dpi_, fonts_, spec_.font, deferred);
+size_t Form::AddControls(std::span<const ControlSpec> layout, int firstId, HWND container) {
+  return controls_.Build(container ? container : handle(), layout, firstId, dpi_, fonts_, spec_.font);
+}
+
+size_t Form::AddControlsLater(std::span<const ControlSpec> layout, int firstId, std::function<HWND()> container) {
+  return controls_.BuildLater(std::move(container), layout, firstId, dpi_, fonts_, spec_.font);
 }
 
 void Form::SetOuterSize(int width, int height) {
@@ -238,6 +242,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       if (spec_.mainWindow) ::PostQuitMessage(0);
+      return 0;
+    case kFinishStartupMessage:
+      Application::Instance().FinishStartup();
       return 0;
     default:
       return Default(message, wParam, lParam);

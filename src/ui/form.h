@@ -46,9 +46,12 @@ class Form : public Window {
   // first time the window is shown or its controls are asked for: a window
   // that is never opened costs start-up only its frame.
   void CreateForm(HWND owner = nullptr, std::function<void()> createControls = {});
-  // Adds the controls of a layout table (to a page container, or the form).
-  // Deferred tables are created when first needed (see ControlSet::Build).
-  void AddControls(std::span<const ControlSpec> layout, int firstId, HWND container = nullptr, bool deferred = false);
+  // Adds the controls of a layout table (to a page container, or the form);
+  // returns the table's number.
+  size_t AddControls(std::span<const ControlSpec> layout, int firstId, HWND container = nullptr);
+  // As AddControls, for a table created when first needed (see
+  // ControlSet::BuildLater); `container` is asked for then.
+  size_t AddControlsLater(std::span<const ControlSpec> layout, int firstId, std::function<HWND()> container);
 
   ControlSet& controls() {
     CreatePendingControls();
@@ -77,6 +80,8 @@ class Form : public Window {
   // true when the key is used up.
   bool PreviewKeyDown(unsigned key);
   bool keyPreview() const { return spec_.keyPreview; }
+  // The pointer moved over the window: its controls' hints show from now on.
+  void PointerMoved() { controls_.ActivateHints(); }
 
   // Bind a control's events by name.
   void OnClick(std::wstring_view control, std::function<void()> handler);

@@ -57,6 +57,7 @@ inline constexpr uint32_t kDefault = 1u << 20;     // the button Enter presses
 inline constexpr uint32_t kWhite = 1u << 21;       // white background (panels)
 inline constexpr uint32_t kNoWrap = 1u << 22;      // labels end in an ellipsis instead of wrapping
 inline constexpr uint32_t kCancel = 1u << 23;      // the button Escape presses
+inline constexpr uint32_t kHelpGlyph = 1u << 24;   // buttons carrying the standard help glyph
 }  // namespace style
 
 struct ControlSpec {

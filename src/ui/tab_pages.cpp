@@ -20,13 +20,19 @@ void TabPages::Create(HWND form, int id, const RECT& bounds, std::span<const std
     item.pszText = caption.data();
     ::SendMessageW(tab_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
-  RECT page = PageBounds();
-  for (size_t i = 0; i < captions.size(); ++i) {
-    auto container = std::make_unique<Container>();
-    container->Create(form, firstPageId + static_cast<int>(i), page, CLR_INVALID);
+  firstPageId_ = firstPageId;
+  pages_.resize(captions.size());
+}
+
+HWND TabPages::page(int index) {
+  auto& container = pages_[static_cast<size_t>(index)];
+  if (!container) {
+    container = std::make_unique<Container>();
+    container->Create(::GetParent(tab_), firstPageId_ + index, PageBounds(), CLR_INVALID);
+    // Over the tab control's display area.
     ::SetWindowPos(container->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    pages_.push_back(std::move(container));
   }
+  return container->handle();
 }
 
 RECT TabPages::PageBounds() const {
@@ -43,6 +49,7 @@ void TabPages::Resize(const RECT& bounds, HFONT font) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   RECT page = PageBounds();
   for (auto& container : pages_) {
+    if (!container) continue;
     ::SetWindowPos(container->handle(), nullptr, page.left, page.top, page.right - page.left, page.bottom - page.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -58,7 +65,7 @@ void TabPages::Activate(int index) {
 void TabPages::ShowSelected() {
   int active = ActiveIndex();
   for (int i = 0; i < count(); ++i) {
-    if (i != active) ::ShowWindow(page(i), SW_HIDE);
+    if (i != active && pages_[static_cast<size_t>(i)]) ::ShowWindow(page(i), SW_HIDE);
   }
   if (active >= 0 && active < count()) {
     ::ShowWindow(page(active), SW_SHOW);

@@ -2,6 +2,7 @@
 // A tab control with one container window per page. Pages lie over the
 // tab control's display area; only the active one is visible. All captions
 // stay visible: the tabs wrap into several rows when one row is too narrow.
+// A page's container is made when the page is first asked for.
 #include <windows.h>
 
 #include <memory>
@@ -23,7 +24,7 @@ class TabPages {
   HWND tab() const { return tab_; }
   int id() const { return id_; }
   int count() const { return static_cast<int>(pages_.size()); }
-  HWND page(int index) const { return pages_[static_cast<size_t>(index)]->handle(); }
+  HWND page(int index);
   int ActiveIndex() const;
   // Selects a page without any notification.
   void Activate(int index);
@@ -34,7 +35,8 @@ class TabPages {
   RECT PageBounds() const;
   HWND tab_ = nullptr;
   int id_ = 0;
-  std::vector<std::unique_ptr<Container>> pages_;
+  int firstPageId_ = 0;
+  std::vector<std::unique_ptr<Container>> pages_;  // null until made
 };
 
 }  // namespace teko::ui

@@ -24,19 +24,33 @@ Tooltips::~Tooltips() {
 }
 
 void Tooltips::Add(HWND control, std::wstring_view text) {
-  if (!tip_) {
-    tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             ::GetAncestor(control, GA_ROOT), nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    if (!tip_) return;
+  if (tip_) {
+    Register(control, text);
+  } else {
+    waiting_.emplace_back(control, text);
   }
+}
+
+void Tooltips::Activate() {
+  if (tip_ || waiting_.empty()) return;
+  tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           ::GetAncestor(waiting_.front().first, GA_ROOT), nullptr, ::GetModuleHandleW(nullptr),
+                           nullptr);
+  if (!tip_) return;
+  for (const auto& [control, text] : waiting_) Register(control, text);
+  waiting_.clear();
+}
+
+void Tooltips::Register(HWND control, std::wstring_view text) {
   std::wstring hint(text.substr(0, kHintBufferLength - 1));
   TOOLINFOW tool = ToolOf(control);
   tool.lpszText = hint.data();
   ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-std::wstring Tooltips::TextOf(HWND control) const {
+std::wstring Tooltips::TextOf(HWND control) {
+  Activate();
   if (!tip_) return {};
   wchar_t buffer[kHintBufferLength] = {};
   TOOLINFOW tool = ToolOf(control);

@@ -1,12 +1,21 @@
 #include "ui/window.h"
 
+#include <unordered_map>
+
 #include "ui/error_boundary.h"
 
 namespace teko::ui {
 
 namespace {
 
-const wchar_t kObjectProperty[] = L"Teko.Window";
+// The objects behind our windows, all made on the one UI thread. Kept here
+// rather than in a window property: asking the system for a property of
+// every message's window costs a server call each under Wine, and a page of
+// controls sends many.
+std::unordered_map<HWND, Window*>& Objects() {
+  static std::unordered_map<HWND, Window*> objects;
+  return objects;
+}
 
 void RegisterIfNew(const wchar_t* className, WNDPROC procedure, HBRUSH background, HICON icon, UINT classStyle) {
   WNDCLASSEXW existing{sizeof existing};
@@ -27,7 +36,7 @@ void RegisterIfNew(const wchar_t* className, WNDPROC procedure, HBRUSH backgroun
 
 Window::~Window() {
   if (hwnd_) {
-    ::RemovePropW(hwnd_, kObjectProperty);
+    Objects().erase(hwnd_);
     HWND window = hwnd_;
     hwnd_ = nullptr;
     ::DestroyWindow(window);
@@ -35,7 +44,9 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND window) {
-  return window ? static_cast<Window*>(::GetPropW(window, kObjectProperty)) : nullptr;
+  if (!window) return nullptr;
+  auto found = Objects().find(window);
+  return found == Objects().end() ? nullptr : found->second;
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, HBRUSH background, HICON icon, UINT classStyle) {
@@ -59,11 +70,11 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
   if (!self && message == WM_NCCREATE) {
     self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = window;
-    ::SetPropW(window, kObjectProperty, self);
+    Objects()[window] = self;
   }
   if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    ::RemovePropW(window, kObjectProperty);
+    Objects().erase(window);
     self->hwnd_ = nullptr;
     return ::DefWindowProcW(window, message, wParam, lParam);
   }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ui/application.h"
 
 namespace teko::ui {
@@ -74,6 +76,42 @@ TEST(LateControls, AskingForAControlBringsThemIn) {
   EXPECT_NE(form.controls().Handle(L"Go"), nullptr);
   EXPECT_EQ(form.created, 1);
   EXPECT_FALSE(form.IsVisible());
+}
+
+class MainForm : public Form {
+ public:
+  MainForm() : Form(MainSpec()) {}
+
+ private:
+  static FormSpec MainSpec() {
+    FormSpec description{L"TekoMainFormTest", L"main", 300, 200};
+    description.mainWindow = true;
+    return description;
+  }
+};
+
+// Work queued for after the first paint waits for the message loop, runs
+// once and in order, also when a piece of it asks for the rest first.
+TEST(StartupWork, WaitsForTheLoopAndRunsOnceInOrder) {
+  Application& application = Application::Instance();
+  application.Initialize();
+  MainForm form;
+  form.CreateForm();
+  application.SetMainForm(&form);
+  std::vector<int> ran;
+  application.AfterFirstPaint([&] {
+    ran.push_back(1);
+    application.FinishStartup();
+  });
+  application.AfterFirstPaint([&] {
+    ran.push_back(2);
+    form.Close();
+  });
+  form.Show();
+  EXPECT_TRUE(ran.empty());
+  application.Run();
+  application.SetMainForm(nullptr);
+  EXPECT_EQ(ran, (std::vector<int>{1, 2}));
 }
 
 }  // namespace
