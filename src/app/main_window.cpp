@@ -38,7 +38,8 @@ ui::FormSpec MainFormSpec() {
 
 }  // namespace
 
-TFormSysInfo::TFormSysInfo() : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_) {
+TFormSysInfo::TFormSysInfo(ToolWindows& windows)
+    : ui::Form(MainFormSpec()), sources_(Win32ComputerInfoSeams(), online_), windows_(windows) {
   sources_.wmi = MakeScriptingWmiService();
   sources_.DecimalSeparator = UserDecimalSeparator();
 }
@@ -78,7 +79,7 @@ void TFormSysInfo::Create() {
   OnClick(L"LabelUrl", [this] { LabelUrlClick(); });
   OnClick(L"BtnSaveReport", [this] { SaveMachineReport(handle(), sources_); });
   OnSelect(kBankList, [this] { ComboBox1Select(); });
-  tools_ = std::make_unique<MainWindowTools>(*this, sources_.ComputerInfo);
+  tools_ = std::make_unique<MainWindowTools>(*this, sources_.ComputerInfo, windows_);
   BindProcessPage();
   pages_.Activate(kPageControl);
   // A registered message that throws inside a handler, so tests can see the

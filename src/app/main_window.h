@@ -8,7 +8,7 @@
 #include "app/info_sources.h"
 #include "app/online_check_win32.h"
 #include "process/process_page_controller_window.h"
-#include "tools/main_window_tools.h"
+#include "app/main_window_tools.h"
 #include "ui/form.h"
 #include "ui/tab_pages.h"
 
@@ -16,7 +16,8 @@ namespace teko {
 
 class TFormSysInfo final : public ui::Form {
  public:
-  TFormSysInfo();
+  // The tools page opens `windows`, which must outlive this.
+  explicit TFormSysInfo(ToolWindows& windows);
   void Create();
 
   // Fills the active page from its sources, anew every time.
@@ -44,6 +45,7 @@ class TFormSysInfo final : public ui::Form {
   InfoSources sources_;
   ui::TabPages pages_;
   std::vector<std::vector<size_t>> pageTables_;  // each page's layout tables
+  ToolWindows& windows_;
   std::unique_ptr<MainWindowTools> tools_;
   std::unique_ptr<ProcessPageController> processPage_;
   UINT raiseTestErrorMessage_ = 0;

@@ -2,7 +2,7 @@
 // the message loop until the main window closes.
 #include <windows.h>
 
-#include "app/forms.h"
+#include "app/app_tool_windows.h"
 #include "app/main_window.h"
 #include "cleaner/cleaner_window.h"
 #include "cleaner/log_window.h"
@@ -20,13 +20,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   application.SetTitle(L"Teko");
   MarkStartupStep(L"application initialised");
 
-  TFormSysInfo formSysInfo;
-  TFormCleaner formCleaner;
-  TFormSearch formSearch;
+  // Made in the order their references need; created below in the program's order.
   TFormLog formLog;
+  TFormCleaner formCleaner(formLog);
+  TFormSearch formSearch;
   TFormDateien formDateien;
-  Forms& forms = AppForms();
-  forms = Forms{&formSysInfo, &formCleaner, &formSearch, &formLog, &formDateien};
+  AppToolWindows toolWindows(formCleaner, formSearch, formDateien);
+  TFormSysInfo formSysInfo(toolWindows);
 
   bool created = ui::Guarded([&] {
     formSysInfo.Create();
@@ -36,7 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   MarkStartupStep(L"main window created");
   // The other four windows follow the main window in their order once it
   // has painted, still before any input is handled; asking for one of them
-  // (AppForms) creates them all first.
+  // creates them all first.
   application.AfterFirstPaint([&] {
     bool others = ui::Guarded([&] {
       formCleaner.Create(formSysInfo.handle());
@@ -49,7 +49,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   });
   ui::Guarded([&] { formSysInfo.Show(); });
   MarkStartupStep(L"main window shown and painted");
-  int code = application.Run();
-  forms = Forms{};
-  return code;
+  return application.Run();
 }

@@ -2,10 +2,8 @@
 
 #include <utility>
 
-#include "app/forms.h"
 #include "cleaner/cleaner_preview.h"
 #include "cleaner/fixed_drives_win32.h"
-#include "cleaner/log_window.h"
 #include "cleaner/restore_clearing.h"
 #include "cleaner/rule_list_inputs.h"
 #include "cleaner/url_history_win32.h"
@@ -96,7 +94,7 @@ class BusyCursor {
 
 int CleanerControlId(std::wstring_view name) { return ui::ControlIdOf(kLayout, name, kFirstControlId); }
 
-TFormCleaner::TFormCleaner() : ui::Form(CleanerFormSpec()), SysInfo(Win32ComputerInfoSeams()) {}
+TFormCleaner::TFormCleaner(TFormLog& log) : ui::Form(CleanerFormSpec()), log_(log), SysInfo(Win32ComputerInfoSeams()) {}
 
 TFormCleaner::~TFormCleaner() = default;
 
@@ -155,11 +153,11 @@ void TFormCleaner::BtnPreviewClick() {
     BusyCursor busy;
     report = CleanerPreviewReport(PreviewCleanerRun(RuleInputs(), files_));
   }
-  if (TFormLog* log = AppForms().FormLog) log->ShowLog(report);
+  log_.ShowLog(report);
 }
 
 void TFormCleaner::BtnLogClick() {
-  if (TFormLog* log = AppForms().FormLog) log->ShowLog(CleanerLogLines(engine_.log()));
+  log_.ShowLog(CleanerLogLines(engine_.log()));
 }
 
 void TFormCleaner::BitBtn2Click() {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cleaner/cleaner_run.h"
+#include "cleaner/log_window.h"
 #include "cleaner/cleaner_system_win32.h"
 #include "cleaner/reboot_deletion_win32.h"
 #include "cleaner/url_cache_win32.h"
@@ -22,7 +23,8 @@ int CleanerControlId(std::wstring_view name);
 
 class TFormCleaner final : public ui::Form, private CleanerProgress, private CleanerRunView {
  public:
-  TFormCleaner();
+  // The preview and the log are shown in `log`, which must outlive this.
+  explicit TFormCleaner(TFormLog& log);
   ~TFormCleaner() override;
   void Create(HWND owner);
 
@@ -52,6 +54,7 @@ class TFormCleaner final : public ui::Form, private CleanerProgress, private Cle
   void SetFigure(std::wstring_view label, std::wstring_view text) override;
   void Repaint() override;
 
+  TFormLog& log_;
   TComputerInfo SysInfo;
   Win32FileSystem files_;
   Win32RebootDeletionPlatform reboot_;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/forms.h"
 #include "shredder/shredder_texts.h"
 #include "ui/message_box.h"
 
@@ -98,9 +97,5 @@ void TFormDateien::FileListBox1DblClick() {
 void TFormDateien::ShowResult(std::wstring_view text) { controls().SetText(L"Label4", text); }
 
 void TFormDateien::ReloadFileList() { files_.Refresh(); }
-
-void ShowSecureDelete() {
-  if (TFormDateien* shredder = AppForms().FormDateien) shredder->ShowModal();
-}
 
 }  // namespace teko

@@ -38,7 +38,4 @@ class TFormDateien final : public ui::Form, private ShredderView {
 // The control ID of a named control of the shredder window, -1 for none.
 int ShredderControlId(std::wstring_view name);
 
-// The tools page's "Secure Delete" button: the shredder, modally.
-void ShowSecureDelete();
-
 }  // namespace teko

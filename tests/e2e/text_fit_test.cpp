@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/forms.h"
+#include "app/app_tool_windows.h"
 #include "app/main_pages.h"
 #include "app/main_window.h"
 #include "cleaner/cleaner_window.h"
@@ -160,12 +160,12 @@ std::vector<std::wstring> Misfits(HWND window, std::wstring_view name, int dpi) 
 // made as teko.exe makes them, every page and window measured as it shows.
 TEST(TextFitAtThisDpi, DISABLED_EveryWindowAndPage) {
   ui::Application::Instance().Initialize();
-  TFormSysInfo main;
-  TFormCleaner cleaner;
-  TFormSearch search;
   TFormLog log;
+  TFormCleaner cleaner(log);
+  TFormSearch search;
   TFormDateien shredder;
-  AppForms() = Forms{&main, &cleaner, &search, &log, &shredder};
+  AppToolWindows windows(cleaner, search, shredder);
+  TFormSysInfo main(windows);
   main.Create();
   cleaner.Create(main.handle());
   search.Create(main.handle());
@@ -205,7 +205,6 @@ TEST(TextFitAtThisDpi, DISABLED_EveryWindowAndPage) {
     other.form.Hide();
   }
   for (const std::wstring& misfit : misfits) ADD_FAILURE() << Utf8FromWide(misfit);
-  AppForms() = Forms{};
 }
 
 class DpiSetting {

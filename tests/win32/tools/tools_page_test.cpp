@@ -14,7 +14,7 @@
 #include "support/fake_sysinfo.h"
 #include "support/fake_tools.h"
 #include "tools/desktop_icons_win32.h"
-#include "tools/main_window_tools.h"
+#include "app/main_window_tools.h"
 #include "ui/application.h"
 #include "ui/error_boundary.h"
 #include "ui/form.h"
@@ -148,7 +148,8 @@ class MainWindowIconButtons : public ::testing::Test {
 TEST_F(MainWindowIconButtons, SaveAndRestoreUseTheAllUsersFolderAndTheirErrorsEndInTheBoundary) {
   testing::FakeDesktop desktop;
   ASSERT_TRUE(desktop.running());
-  MainWindowTools tools(form, computerInfo);
+  testing::FakeTools windows;
+  MainWindowTools tools(form, computerInfo, windows);
 
   form.Click(L"BitBtn33");
   EXPECT_EQ(FileBytes(), "10;20\r\n-40;75\r\n300;-8\r\n-123;-456\r\n");

@@ -1,11 +1,7 @@
-#include "tools/main_window_tools.h"
+#include "app/main_window_tools.h"
 
-#include "app/forms.h"
 #include "app/main_pages.h"
-#include "cleaner/cleaner_window.h"
 #include "platform/module_path_win32.h"
-#include "search/search_window.h"
-#include "shredder/shredder_window.h"
 #include "sysinfo/computer_info.h"
 #include "tools/desktop_icons_win32.h"
 #include "tools/desktop_utilities_win32.h"
@@ -19,18 +15,6 @@
 namespace teko {
 
 namespace {
-
-// The program's other windows, as created at start.
-class AppToolWindows final : public ToolWindows {
- public:
-  void ShowCleanerModal() override {
-    if (AppForms().FormCleaner) AppForms().FormCleaner->ShowModal();
-  }
-  void ShowSearch() override {
-    if (AppForms().FormSearch) AppForms().FormSearch->Show();
-  }
-  void ShowShredderModal() override { ShowSecureDelete(); }
-};
 
 // The position file in the all-users application data folder, read anew at
 // every click.
@@ -57,7 +41,7 @@ void BindToolButtons(ui::Form& form, ToolsServices& services) {
 }
 
 struct MainWindowTools::Parts {
-  Parts(ui::Form& form, TComputerInfo& computerInfo)
+  Parts(ui::Form& form, TComputerInfo& computerInfo, ToolWindows& windows)
       : shell(form.handle()),
         system(form.handle(), computerInfo.OS()),
         utilities(form),
@@ -67,7 +51,6 @@ struct MainWindowTools::Parts {
 
   Win32ShellExecutor shell;
   Win32SystemActions system;
-  AppToolWindows windows;
   Win32DesktopUtilities utilities;
   ui::MessageDialogs dialogs;
   AppIconPositions icons;
@@ -78,8 +61,8 @@ struct MainWindowTools::Parts {
   Win32HostResolver resolver;
 };
 
-MainWindowTools::MainWindowTools(ui::Form& window, TComputerInfo& computerInfo)
-    : window_(window), parts_(std::make_unique<Parts>(window, computerInfo)) {
+MainWindowTools::MainWindowTools(ui::Form& window, TComputerInfo& computerInfo, ToolWindows& windows)
+    : window_(window), parts_(std::make_unique<Parts>(window, computerInfo, windows)) {
   BindToolButtons(window_, parts_->services);
   BindDriveButtons();
   BindHostLookup();

@@ -17,8 +17,9 @@ void BindToolButtons(ui::Form& form, ToolsServices& services);
 class MainWindowTools {
  public:
   // The icon position file lies in `computerInfo`'s all-users application
-  // data folder; both must outlive this.
-  MainWindowTools(ui::Form& window, TComputerInfo& computerInfo);
+  // data folder; the buttons of the other windows show `windows`. All three
+  // must outlive this.
+  MainWindowTools(ui::Form& window, TComputerInfo& computerInfo, ToolWindows& windows);
   MainWindowTools(const MainWindowTools&) = delete;
   MainWindowTools& operator=(const MainWindowTools&) = delete;
   ~MainWindowTools();
