@@ -44,21 +44,46 @@ std::wstring ObjectName(HANDLE handle) {
   return std::wstring(name.buffer, name.length / sizeof(wchar_t));
 }
 
+FileHandle Open(std::wstring_view path, DWORD access, DWORD share, DWORD flags) {
+  return FileHandle(::CreateFileW(LongPathForm(path).c_str(), access, share, nullptr, OPEN_EXISTING,
+                                  flags | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
 struct ResolvedPaths {
   std::wstring entry;
   std::wstring folder;
 };
 
-// Both through the same call, so that both come in the same form.
-ResolvedPaths Resolve(HANDLE entry, HANDLE folder) {
-  ResolvedPaths paths{FinalPath(entry), FinalPath(folder)};
-  if (!paths.entry.empty() && !paths.folder.empty()) return paths;
-  return {ObjectName(entry), ObjectName(folder)};
-}
+// The last folder resolved on this thread: a cleaner run deletes a folder's
+// files one after another. An entry whose own path is in that folder is
+// accepted without asking again; any other is checked against the folder as
+// it resolves now.
+struct ResolvedFolder {
+  std::wstring listed;
+  std::wstring final;
+};
+thread_local ResolvedFolder lastFolder;
 
-FileHandle Open(std::wstring_view path, DWORD access, DWORD share, DWORD flags) {
-  return FileHandle(::CreateFileW(LongPathForm(path).c_str(), access, share, nullptr, OPEN_EXISTING,
-                                  flags | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+// The folder may be reached through links (a substituted drive, a junction):
+// only the entry itself must not lead elsewhere. Both sides come through the
+// same call, so that both come in the same form.
+bool ResolveAgainstFolder(HANDLE entry, const std::wstring& folder, ResolvedPaths& resolved, uint32_t& error) {
+  FileHandle parent = Open(folder, FILE_READ_ATTRIBUTES, kShareAll, 0);
+  if (!parent) {
+    error = ::GetLastError();
+    return false;
+  }
+  if (!resolved.entry.empty()) resolved.folder = FinalPath(parent.get());
+  if (!resolved.folder.empty()) {
+    lastFolder = {folder, resolved.folder};
+  } else {
+    resolved = {ObjectName(entry), ObjectName(parent.get())};
+  }
+  if (resolved.entry.empty() || resolved.folder.empty()) {
+    error = kErrorAccessDenied;
+    return false;
+  }
+  return true;
 }
 
 uint32_t LastErrorOr(uint32_t fallback) {
@@ -74,28 +99,23 @@ FileHandle OpenListedEntry(std::wstring_view path, DWORD access, DWORD share, ui
     error = ::GetLastError();
     return {};
   }
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!::GetFileInformationByHandle(entry.get(), &info)) {
+  FILE_ATTRIBUTE_TAG_INFO info;
+  if (!::GetFileInformationByHandleEx(entry.get(), FileAttributeTagInfo, &info, sizeof info)) {
     error = LastErrorOr(kErrorAccessDenied);
     return {};
   }
-  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+  if (info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
     error = ERROR_ACCESS_DENIED;
     return {};
   }
-  // The folder may be reached through links (a substituted drive, a
-  // junction): only the entry itself must not lead elsewhere.
-  FileHandle parent = Open(ExtractFileDir(path), FILE_READ_ATTRIBUTES, kShareAll, 0);
-  if (!parent) {
-    error = ::GetLastError();
-    return {};
-  }
-  ResolvedPaths resolved = Resolve(entry.get(), parent.get());
-  if (resolved.entry.empty() || resolved.folder.empty()) {
-    error = kErrorAccessDenied;
-    return {};
-  }
-  if (!IsListedEntry(resolved.folder, ExtractFileName(path), resolved.entry)) {
+  std::wstring folder = ExtractFileDir(path);
+  std::wstring name = ExtractFileName(path);
+  ResolvedPaths resolved{FinalPath(entry.get()), {}};
+  bool inLastFolder = !resolved.entry.empty() && lastFolder.listed == folder &&
+                      IsListedEntry(lastFolder.final, name, resolved.entry);
+  if (inLastFolder) return entry;
+  if (!ResolveAgainstFolder(entry.get(), folder, resolved, error)) return {};
+  if (!IsListedEntry(resolved.folder, name, resolved.entry)) {
     error = kErrorStoppedOnLink;
     return {};
   }

@@ -110,6 +110,31 @@ TEST(DeletionEngineOnDisk, LinksAreSkippedAndNothingOutsideTheCleanedFolderChang
   EXPECT_EQ(engine.totals().DeletedByteTotal, 3u + 13 + 5);
 }
 
+// Deleting a folder's files one after another reuses what its folder
+// resolved to; a folder that leads elsewhere meanwhile is judged as it is now.
+TEST(DeletionEngineOnDisk, AFolderTurnedIntoALinkBetweenTwoDeletionsIsJudgedAsItIsNow) {
+  TempTree tree;
+  tree.AddFile(L"A\\first.tmp");
+  tree.AddFile(L"A\\second.tmp");
+  TempTree outside;
+  outside.AddFile(L"B\\second.tmp", 5);
+  outside.AddFile(L"precious.tmp", 7);
+  Win32FileSystem files;
+  ASSERT_EQ(files.RemoveFile(tree.Path(L"A\\first.tmp")), 0u);
+  ASSERT_TRUE(::MoveFileW(tree.Path(L"A").c_str(), tree.Path(L"Old").c_str()));
+  if (!tree.AddHostLink(L"A", outside.Path(L"B")) ||
+      !outside.AddHostLink(L"B\\third.tmp", outside.Path(L"precious.tmp"))) {
+    GTEST_SKIP() << "no Linux host to make links";
+  }
+
+  // A folder reached through a link passes; a file link in it does not.
+  EXPECT_EQ(files.RemoveFile(tree.Path(L"A\\second.tmp")), 0u);
+  EXPECT_EQ(files.RemoveFile(tree.Path(L"A\\third.tmp")), kErrorStoppedOnLink);
+  EXPECT_THAT(outside.Contents(), ElementsAre(L"B", L"B\\third.tmp", L"precious.tmp"));
+  EXPECT_EQ(FileBytes(outside.Path(L"precious.tmp")), std::string(7, 'x'));
+  EXPECT_THAT(tree.Contents(), ElementsAre(L"A", L"Old", L"Old\\second.tmp"));
+}
+
 // Wine resolves no handle to a path beyond MAX_PATH the usual way: a link
 // that deep must still be caught.
 TEST(DeletionEngineOnDisk, PathsLongerThanMaxPathAreCleanedLikeAnyOther) {
